@@ -1,0 +1,205 @@
+#include "host/graphics/dib_bitmap.h"
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "host/graphics/canvas.h"
+
+namespace host {
+
+namespace {
+
+int StrideFor(int width, PixelFormat format) noexcept {
+  return ((width * static_cast<int>(format) + 31) / 32) * 4;
+}
+
+// A top-down DIB section, so that row y lies at bits + y * stride.
+Bitmap CreateDib(int width, int height, PixelFormat format, std::uint8_t*& bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(format);
+  info.bmiHeader.biCompression = BI_RGB;
+  void* raw = nullptr;
+  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0));
+  bits = bitmap ? static_cast<std::uint8_t*>(raw) : nullptr;
+  return bitmap;
+}
+
+}  // namespace
+
+DibBitmap::DibBitmap() noexcept = default;
+
+DibBitmap::DibBitmap(int width, int height, PixelFormat format) : format_(format) {
+  SetSize(width, height);
+}
+
+DibBitmap::DibBitmap(DibBitmap&& other) noexcept
+    : bitmap_(std::move(other.bitmap_)),
+      bits_(std::exchange(other.bits_, nullptr)),
+      width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      format_(other.format_),
+      transparent_(other.transparent_),
+      transparent_colour_(other.transparent_colour_),
+      dc_(std::move(other.dc_)),
+      dc_original_bitmap_(std::exchange(other.dc_original_bitmap_, nullptr)),
+      canvas_(std::move(other.canvas_)) {}
+
+DibBitmap& DibBitmap::operator=(DibBitmap&& other) noexcept {
+  if (this != &other) {
+    canvas_.reset();
+    DetachFromDc();
+    dc_.reset();
+    bitmap_ = std::move(other.bitmap_);
+    bits_ = std::exchange(other.bits_, nullptr);
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    format_ = other.format_;
+    transparent_ = other.transparent_;
+    transparent_colour_ = other.transparent_colour_;
+    dc_ = std::move(other.dc_);
+    dc_original_bitmap_ = std::exchange(other.dc_original_bitmap_, nullptr);
+    canvas_ = std::move(other.canvas_);
+  }
+  return *this;
+}
+
+DibBitmap::~DibBitmap() {
+  canvas_.reset();
+  DetachFromDc();
+}
+
+void DibBitmap::DetachFromDc() const noexcept {
+  if (dc_ && dc_original_bitmap_) SelectObject(dc_, dc_original_bitmap_);
+  dc_original_bitmap_ = nullptr;
+}
+
+DibBitmap DibBitmap::Clone() const {
+  DibBitmap copy(width_, height_, format_);
+  if (!copy.Empty() && bits_) {
+    GdiFlush();
+    std::memcpy(copy.bits_, bits_, static_cast<size_t>(Stride()) * static_cast<size_t>(height_));
+  }
+  copy.transparent_ = transparent_;
+  copy.transparent_colour_ = transparent_colour_;
+  return copy;
+}
+
+int DibBitmap::Stride() const noexcept { return StrideFor(width_, format_); }
+
+void DibBitmap::Replace(Bitmap bitmap, std::uint8_t* bits, int width, int height, PixelFormat format) {
+  if (dc_) {
+    if (bitmap) {
+      HGDIOBJ previous = SelectObject(dc_, bitmap);
+      if (!dc_original_bitmap_) dc_original_bitmap_ = previous;
+    } else {
+      DetachFromDc();
+    }
+  }
+  bitmap_ = std::move(bitmap);
+  bits_ = bits;
+  width_ = bitmap_ ? width : 0;
+  height_ = bitmap_ ? height : 0;
+  format_ = format;
+}
+
+void DibBitmap::SetSize(int width, int height) {
+  if (width <= 0 || height <= 0) {
+    Replace(Bitmap(), nullptr, 0, 0, format_);
+    return;
+  }
+  std::uint8_t* bits = nullptr;
+  Bitmap bitmap = CreateDib(width, height, format_, bits);
+  Replace(std::move(bitmap), bits, width, height, format_);
+}
+
+void DibBitmap::SetFormat(PixelFormat format) {
+  if (format == format_) return;
+  if (Empty()) {
+    format_ = format;
+    return;
+  }
+  std::uint8_t* bits = nullptr;
+  Bitmap bitmap = CreateDib(width_, height_, format, bits);
+  if (!bitmap) return;
+  GdiFlush();
+  const int from = BytesPerPixel();
+  const int to = static_cast<int>(format) / 8;
+  const int to_stride = StrideFor(width_, format);
+  for (int y = 0; y < height_; ++y) {
+    const std::uint8_t* s = bits_ + static_cast<size_t>(y) * Stride();
+    std::uint8_t* d = bits + static_cast<size_t>(y) * to_stride;
+    for (int x = 0; x < width_; ++x, s += from, d += to) {
+      d[0] = s[0];
+      d[1] = s[1];
+      d[2] = s[2];
+      if (to == 4) d[3] = 0;
+    }
+  }
+  Replace(std::move(bitmap), bits, width_, height_, format);
+}
+
+std::uint8_t* DibBitmap::ScanLine(int y) noexcept {
+  if (!bits_ || y < 0 || y >= height_) return nullptr;
+  GdiFlush();
+  return bits_ + static_cast<size_t>(y) * Stride();
+}
+
+const std::uint8_t* DibBitmap::ScanLine(int y) const noexcept {
+  return const_cast<DibBitmap*>(this)->ScanLine(y);
+}
+
+COLORREF DibBitmap::Pixel(int x, int y) const noexcept {
+  const std::uint8_t* row = ScanLine(y);
+  if (!row || x < 0 || x >= width_) return CLR_INVALID;
+  const std::uint8_t* p = row + x * BytesPerPixel();
+  return RGB(p[2], p[1], p[0]);
+}
+
+void DibBitmap::SetPixel(int x, int y, COLORREF colour) noexcept {
+  std::uint8_t* row = ScanLine(y);
+  if (!row || x < 0 || x >= width_) return;
+  std::uint8_t* p = row + x * BytesPerPixel();
+  p[0] = GetBValue(colour);
+  p[1] = GetGValue(colour);
+  p[2] = GetRValue(colour);
+}
+
+HDC DibBitmap::Dc() const {
+  if (Empty()) return nullptr;
+  if (!dc_) {
+    dc_.reset(CreateCompatibleDC(nullptr));
+    if (!dc_) return nullptr;
+    dc_original_bitmap_ = SelectObject(dc_, bitmap_);
+  }
+  return dc_;
+}
+
+Canvas& DibBitmap::GetCanvas() {
+  if (!canvas_) canvas_ = std::make_unique<Canvas>(Dc());
+  return *canvas_;
+}
+
+Bitmap DibBitmap::Mask(COLORREF key) const {
+  if (Empty()) return Bitmap();
+  // Monochrome rows are padded to 16 bits; bit 7 of a byte is its leftmost pixel.
+  const int mask_stride = ((width_ + 15) / 16) * 2;
+  std::vector<std::uint8_t> mono(static_cast<size_t>(mask_stride) * static_cast<size_t>(height_), 0);
+  const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
+  const int bpp = BytesPerPixel();
+  GdiFlush();
+  for (int y = 0; y < height_; ++y) {
+    const std::uint8_t* p = bits_ + static_cast<size_t>(y) * Stride();
+    std::uint8_t* m = mono.data() + static_cast<size_t>(y) * mask_stride;
+    for (int x = 0; x < width_; ++x, p += bpp) {
+      if (p[0] == kb && p[1] == kg && p[2] == kr) m[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+    }
+  }
+  return Bitmap(CreateBitmap(width_, height_, 1, 1, mono.data()));
+}
+
+}  // namespace host

@@ -1,0 +1,49 @@
+#include "skin/draw/skin_element.h"
+
+namespace skin {
+
+namespace {
+
+bool Reversed(const RECT& r) noexcept { return r.right < r.left || r.bottom < r.top; }
+
+}  // namespace
+
+void TileBitmap(host::Canvas& canvas, const RECT& dest, const host::DibBitmap& source, const RECT& source_rect) {
+  const int sw = source_rect.right - source_rect.left;
+  const int sh = source_rect.bottom - source_rect.top;
+  if (sw <= 0 || sh <= 0 || source.Empty()) return;
+  host::DibBitmap tile(sw, sh);
+  if (tile.Empty()) return;
+  StretchBlt(tile.Dc(), 0, 0, sw, sh, source.Dc(), source_rect.left, source_rect.top, sw, sh, SRCCOPY);
+  for (int x = dest.left; x < dest.right; x += sw) {
+    for (int y = dest.top; y < dest.bottom; y += sh) BitBlt(canvas.Handle(), x, y, sw, sh, tile.Dc(), 0, 0, SRCCOPY);
+  }
+}
+
+host::DibBitmap ComposeSkinElement(const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
+                                   bool tile, Strip strip) {
+  if (Reversed(rect) || image.Empty()) return {};
+  const auto frame = SkinFrame(image.Width(), image.Height(), k, n, strip);
+  if (!frame) return {};
+  const int W = rect.right - rect.left, H = rect.bottom - rect.top;
+  const auto pieces = NineSlicePieces(W, H, margins, *frame, tile);
+  if (pieces.empty()) return {};
+  host::DibBitmap result(W, H);
+  if (result.Empty()) return {};
+  host::Canvas& canvas = result.GetCanvas();
+  canvas.SetStretchMode(COLORONCOLOR);
+  HDC src = image.Dc();
+  for (const SlicePiece& p : pieces) {
+    const int dw = p.dest.right - p.dest.left, dh = p.dest.bottom - p.dest.top;
+    if (dw <= 0 || dh <= 0) continue;
+    if (p.tiled) {
+      TileBitmap(canvas, p.dest, image, p.source);
+    } else {
+      StretchBlt(canvas.Handle(), p.dest.left, p.dest.top, dw, dh, src, p.source.left, p.source.top,
+                 p.source.right - p.source.left, p.source.bottom - p.source.top, SRCCOPY);
+    }
+  }
+  return result;
+}
+
+}  // namespace skin
