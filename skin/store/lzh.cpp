@@ -1,0 +1,151 @@
+#include "lzh.h"
+
+#include <array>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "lzhuf_model.h"
+
+namespace skin::store {
+namespace {
+
+using namespace lzhuf;
+
+constexpr const char* kNoMemory = "LZH : Cannot get memory for dictionary tables";
+
+// Input and output pass through the callbacks a block at a time; the bit
+// stream and the output are exactly those of a byte-at-a-time reader and writer.
+constexpr std::size_t kBlock = 4096;
+
+class Decoder {
+public:
+  Decoder(const TLZH::WriteCallback& write, const TLZH::ReadCallback& read) : write_(write), read_(read) {
+    tree_.Start();
+    std::memset(window_.data(), BLANK, START_POSITION);
+    std::memset(window_.data() + START_POSITION, 0, window_.size() - START_POSITION);
+  }
+
+  void Run(std::uint32_t size) {
+    std::uint32_t count = 0;
+    unsigned r = START_POSITION;
+    while (count < size) {
+      const int c = DecodeChar();
+      if (c < 256) {
+        Put(static_cast<std::uint8_t>(c));
+        window_[r] = static_cast<std::uint8_t>(c);
+        r = (r + 1) & (N - 1);
+        ++count;
+      } else {
+        const unsigned start = (r - DecodePosition() - 1) & (N - 1);
+        const int length = c - 255 + THRESHOLD;
+        for (int k = 0; k < length; ++k) {
+          const std::uint8_t b = window_[(start + k) & (N - 1)];
+          Put(b);
+          window_[r] = b;
+          r = (r + 1) & (N - 1);
+        }
+        count += static_cast<std::uint32_t>(length);
+      }
+    }
+    Flush();
+  }
+
+private:
+  int DecodeChar() {
+    int c = tree_.son[R];
+    while (c < T) c = tree_.son[c + NextBit()];
+    c -= T;
+    tree_.Update(c);
+    return c;
+  }
+
+  unsigned DecodePosition() {
+    unsigned i = NextByte();
+    const unsigned upper = static_cast<unsigned>(kPositionTables.d_code[i]) << 6;
+    for (int j = kPositionTables.d_len[i] - 2; j > 0; --j) i = ((i << 1) + NextBit()) & 0xFFFF;
+    return upper | (i & 0x3F);
+  }
+
+  unsigned NextBit() {
+    if (bits_ == 0) Fill();
+    --bits_;
+    return static_cast<unsigned>(buffer_ >> bits_) & 1u;
+  }
+
+  unsigned NextByte() {
+    if (bits_ < 8) Fill();
+    bits_ -= 8;
+    return static_cast<unsigned>(buffer_ >> bits_) & 0xFFu;
+  }
+
+  // Tops the bit buffer up to at least 57 bits; bits below the count are the
+  // next bits of the stream, most significant first.
+  void Fill() {
+    while (bits_ <= 56) {
+      buffer_ = (buffer_ << 8) | NextInputByte();
+      bits_ += 8;
+    }
+  }
+
+  std::uint8_t NextInputByte() {
+    if (inPos_ == inEnd_) {
+      if (exhausted_) return 0;
+      inPos_ = 0;
+      inEnd_ = read_(in_.data(), in_.size());
+      if (inEnd_ == 0 || inEnd_ > in_.size()) {
+        inEnd_ = 0;
+        exhausted_ = true;
+        return 0;
+      }
+    }
+    return in_[inPos_++];
+  }
+
+  void Put(std::uint8_t b) {
+    out_[outLen_++] = b;
+    if (outLen_ == out_.size()) Flush();
+  }
+
+  void Flush() {
+    if (outLen_ != 0) write_(out_.data(), outLen_);
+    outLen_ = 0;
+  }
+
+  const TLZH::WriteCallback& write_;
+  const TLZH::ReadCallback& read_;
+  AdaptiveTree tree_;
+  std::array<std::uint8_t, N + F - 1> window_;
+  std::uint64_t buffer_ = 0;
+  unsigned bits_ = 0;
+  std::array<std::uint8_t, kBlock> in_;
+  std::size_t inPos_ = 0, inEnd_ = 0;
+  bool exhausted_ = false;
+  std::array<std::uint8_t, kBlock> out_;
+  std::size_t outLen_ = 0;
+};
+
+}  // namespace
+
+std::size_t TLZH::ReadInput(std::uint8_t* buffer, std::size_t wanted) { return input_.Read(buffer, wanted); }
+
+void TLZH::WriteOutput(const std::uint8_t* buffer, std::size_t count) { output_.Write(buffer, count); }
+
+void TLZH::Decompress(std::uint32_t size, const WriteCallback& write, const ReadCallback& read) {
+  if (size == 0) return;
+  std::unique_ptr<Decoder> decoder;
+  try {
+    decoder = std::make_unique<Decoder>(write, read);
+  } catch (const std::bad_alloc&) {
+    throw ElzhException(kNoMemory);
+  }
+  decoder->Run(size);
+}
+
+void TLZH::Decompress(std::uint32_t size) {
+  Decompress(
+      size, [this](const std::uint8_t* b, std::size_t n) { WriteOutput(b, n); },
+      [this](std::uint8_t* b, std::size_t n) { return ReadInput(b, n); });
+}
+
+}  // namespace skin::store

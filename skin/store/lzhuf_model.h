@@ -1,0 +1,135 @@
+#pragma once
+// The model shared by the LZHUF decoder and encoder: window constants, the
+// fixed position-code tables and the adaptive Huffman tree of literals and
+// match lengths. Both sides must update the tree identically.
+#include <array>
+#include <cstdint>
+
+namespace skin::store::lzhuf {
+
+inline constexpr int N = 4096;            // window size
+inline constexpr int F = 60;              // longest match
+inline constexpr int THRESHOLD = 2;       // shorter matches are sent as literals
+inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // 314 symbols
+inline constexpr int T = N_CHAR * 2 - 1;  // 627 tree nodes
+inline constexpr int R = T - 1;           // root
+inline constexpr unsigned MAX_FREQ = 0x8000;
+inline constexpr int START_POSITION = N - F;  // first window position written
+inline constexpr std::uint8_t BLANK = 0x20;   // preset window content
+
+// Position codes: the upper 6 bits of a position are coded by the first byte
+// of its code; lower first bytes give the shorter codes of the near positions.
+struct PositionTables {
+  std::array<std::uint8_t, 256> d_code{};  // first byte -> upper 6 bits
+  std::array<std::uint8_t, 256> d_len{};   // first byte -> bits of it that are code
+  std::array<std::uint8_t, 64> p_code{};   // upper 6 bits -> first byte
+  std::array<std::uint8_t, 64> p_len{};    // upper 6 bits -> bits of the first byte that are code
+};
+
+constexpr PositionTables MakePositionTables() {
+  struct Group { int codes, bytesPerCode, len; };
+  constexpr Group groups[] = {{1, 32, 3}, {3, 16, 4}, {8, 8, 5}, {12, 4, 6}, {24, 2, 7}, {16, 1, 8}};
+  PositionTables t;
+  int byte = 0, code = 0;
+  for (const Group& g : groups) {
+    for (int c = 0; c < g.codes; ++c, ++code) {
+      t.p_code[code] = static_cast<std::uint8_t>(byte);
+      t.p_len[code] = static_cast<std::uint8_t>(g.len);
+      for (int b = 0; b < g.bytesPerCode; ++b, ++byte) {
+        t.d_code[byte] = static_cast<std::uint8_t>(code);
+        t.d_len[byte] = static_cast<std::uint8_t>(g.len);
+      }
+    }
+  }
+  return t;
+}
+
+inline constexpr PositionTables kPositionTables = MakePositionTables();
+static_assert(kPositionTables.d_code[0xFF] == 63 && kPositionTables.d_len[0xFF] == 8);
+static_assert(kPositionTables.d_code[0x50] == 4 && kPositionTables.d_len[0x4F] == 4);
+
+// Adaptive Huffman tree: nodes sorted by frequency, a sibling pair always at an
+// even index followed by the odd one; leaves are T + symbol.
+struct AdaptiveTree {
+  std::array<std::uint16_t, T + 1> freq;  // + sentinel
+  std::array<std::int16_t, T + N_CHAR> prnt;
+  std::array<std::int16_t, T> son;
+
+  void Start() {
+    for (int i = 0; i < N_CHAR; ++i) {
+      freq[i] = 1;
+      son[i] = static_cast<std::int16_t>(i + T);
+      prnt[i + T] = static_cast<std::int16_t>(i);
+    }
+    for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
+      freq[j] = static_cast<std::uint16_t>(freq[i] + freq[i + 1]);
+      son[j] = static_cast<std::int16_t>(i);
+      prnt[i] = prnt[i + 1] = static_cast<std::int16_t>(j);
+    }
+    freq[T] = 0xFFFF;
+    prnt[R] = 0;
+  }
+
+  // Halves all leaf counts and rebuilds the inner nodes.
+  void Rebuild() {
+    int j = 0;
+    for (int i = 0; i < T; ++i) {
+      if (son[i] >= T) {
+        freq[j] = static_cast<std::uint16_t>((freq[i] + 1) / 2);
+        son[j] = son[i];
+        ++j;
+      }
+    }
+    for (int i = 0, jj = N_CHAR; jj < T; i += 2, ++jj) {
+      const unsigned f = freq[i] + freq[i + 1];
+      int k = jj - 1;
+      while (f < freq[k]) --k;
+      ++k;
+      for (int m = jj; m > k; --m) {
+        freq[m] = freq[m - 1];
+        son[m] = son[m - 1];
+      }
+      freq[k] = static_cast<std::uint16_t>(f);
+      son[k] = static_cast<std::int16_t>(i);
+    }
+    for (int i = 0; i < T; ++i) {
+      const int k = son[i];
+      if (k >= T) {
+        prnt[k] = static_cast<std::int16_t>(i);
+      } else {
+        prnt[k] = prnt[k + 1] = static_cast<std::int16_t>(i);
+      }
+    }
+  }
+
+  void Update(int symbol) {
+    if (freq[R] == MAX_FREQ) Rebuild();
+    int c = prnt[symbol + T];
+    do {
+      const unsigned k = ++freq[c];
+      int l = c + 1;
+      if (k > freq[l]) {
+        while (k > freq[++l]) {
+        }
+        --l;
+        freq[c] = freq[l];
+        freq[l] = static_cast<std::uint16_t>(k);
+
+        const int i = son[c];
+        prnt[i] = static_cast<std::int16_t>(l);
+        if (i < T) prnt[i + 1] = static_cast<std::int16_t>(l);
+
+        const int j = son[l];
+        son[l] = static_cast<std::int16_t>(i);
+        prnt[j] = static_cast<std::int16_t>(c);
+        if (j < T) prnt[j + 1] = static_cast<std::int16_t>(c);
+        son[c] = static_cast<std::int16_t>(j);
+
+        c = l;
+      }
+      c = prnt[c];
+    } while (c != 0);
+  }
+};
+
+}  // namespace skin::store::lzhuf

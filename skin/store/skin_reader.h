@@ -1,0 +1,60 @@
+#pragma once
+// TSkinReader: unpacks a skin package (4-byte size + LZHUF stream of a container
+// of named entries) and hands out its entries by name.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stream.h"
+
+namespace skin::store {
+
+class TSkinReader {
+public:
+  static constexpr std::uint32_t kVersion = 20000;
+  static constexpr std::size_t kMaxEntries = 1001;
+  // Largest container accepted; a skin is a few hundred KiB.
+  static constexpr std::uint32_t kMaxContainerSize = 64u << 20;
+  static constexpr std::string_view kOldPackageText = "This is Older Skin File\rPlease update to new version !";
+
+  // Shown when a package has another container version.
+  std::function<void(std::string_view text)> OnOldPackage;
+
+  TSkinReader();
+
+  // Reads the whole package from position 0. On refusal the reader holds no
+  // entries and RefusalReason() says why. Decompression errors are raised.
+  bool LoadPackage(TStream& package);
+
+  // Clears `out`, then writes the body of the first entry named `name`
+  // (compared after lower-casing) and rewinds `out`.
+  void ExtractByName(std::string_view name, TMemoryStream& out) const;
+  // Clears `out`, then writes the body of the first entry whose name contains
+  // `text` (not lower-cased) and stores that name in `foundName`; with no such
+  // entry `foundName` keeps its value.
+  void ExtractByPattern(std::string_view text, TMemoryStream& out, std::string& foundName) const;
+  // Clears `out`, then writes the body of entry `index` in package order.
+  void ExtractByIndex(std::size_t index, TMemoryStream& out) const;
+
+  const std::vector<std::string>& Names() const { return names_; }
+  std::uint32_t Count() const { return count_; }
+  std::uint32_t EntrySize(std::size_t index) const { return sizes_.at(index); }
+  const std::array<std::uint32_t, 4>& Header() const { return header_; }
+  const std::string& RefusalReason() const { return refusal_; }
+
+private:
+  bool Refuse(std::string reason);
+  void WriteEntry(std::size_t index, std::size_t offset, TMemoryStream& out) const;
+
+  std::vector<std::string> names_;
+  std::uint32_t count_ = 0;
+  std::array<std::uint32_t, kMaxEntries> sizes_{};
+  TMemoryStream bodies_;
+  std::array<std::uint32_t, 4> header_{};
+  std::string refusal_;
+};
+
+}  // namespace skin::store
