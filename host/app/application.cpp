@@ -1,0 +1,104 @@
+#include "host/app/application.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "host/controls/button.h"
+#include "host/controls/form.h"
+#include "host/controls/listbox.h"
+#include "host/core/text.h"
+#include "host/dialogs/open_dialog.h"
+#include "host/system/file_run.h"
+#include "host/system/timer.h"
+
+namespace host {
+
+TApplication& Application() {
+  static TApplication app;
+  return app;
+}
+
+void HandleException(const std::exception& e) { Application().HandleException(e); }
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+const ClassInfo& TApplication::Info() {
+  static const ClassInfo info{"TApplication", &TComponent::Info(), {
+      props::Text<&TApplication::Title, &TApplication::SetTitle>("Title"),
+  }};
+  return info;
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  for (const ClassInfo* c : {&TButton::Info(), &TListBox::Info(), &TTimer::Info(), &TOpenDialog::Info(),
+                             &TActionList::Info(), &TFileRun::Info()})
+    RegisterComponentClass(*c);
+}
+
+void TApplication::RemoveForm(TForm* form) {
+  std::erase(forms_, form);
+  if (main_form_ == form) main_form_ = nullptr;
+  if (active_form_ == form) active_form_ = nullptr;
+}
+
+bool TApplication::Dispatch(MSG& msg) {
+  // Tab and arrow keys move between the controls of the active form.
+  if (active_form_ && active_form_->HandleAllocated() && IsDialogMessageW(active_form_->WindowHandle(), &msg))
+    return true;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+  return true;
+}
+
+int TApplication::Run() {
+  if (!main_form_) return 0;
+  try {
+    main_form_->Show();
+  } catch (const std::exception& e) {
+    HandleException(e);
+  }
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  return static_cast<int>(msg.wParam);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+void TApplication::HandleException(const std::exception& e) {
+  HWND owner = active_form_ && active_form_->HandleAllocated() ? active_form_->WindowHandle() : nullptr;
+  const std::wstring title = Widen(title_);
+  MessageBoxW(owner, Widen(e.what()).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+std::string TApplication::ExeName() const {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return Narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::string TApplication::ExeFolder() const {
+  std::string path = ExeName();
+  path.resize(path.find_last_of("\\/") + 1);
+  return path;
+}
+
+}  // namespace host

@@ -1,0 +1,127 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/controls/font.h"
+#include "host/controls/message.h"
+#include "host/core/component.h"
+
+namespace host {
+
+class TWinControl;
+
+// A visual control: bounds in its parent's client coordinates, caption, font,
+// colour, visibility and enabled state, and a click event.
+class TControl : public TComponent {
+public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  static const ClassInfo& Info();
+  const ClassInfo& Class() const override { return Info(); }
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  void SetParentComponent(TComponent* parent) override;
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+
+  const std::string& Caption() const { return caption_; }
+  virtual void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible) { visible_ = visible; }
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled) { enabled_ = enabled; }
+  TColor Color() const { return color_; }
+  void SetColor(int color) { color_ = color; }
+  TFont* Font() const { return font_.get(); }
+  int TabOrder() const { return tab_order_; }
+  void SetTabOrder(int order) { tab_order_ = order; }
+
+  NotifyEvent OnClick;
+  void SetOnClick(NotifyEvent e) { OnClick = std::move(e); }
+  virtual void Click();
+
+protected:
+  virtual void FontChanged() {}
+
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  std::string caption_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  TColor color_ = clBtnFace;
+  int tab_order_ = -1;
+
+private:
+  friend class TWinControl;
+  TWinControl* parent_ = nullptr;
+  std::unique_ptr<TFont> font_;
+};
+
+// A control with a window of its own. Its messages pass through WindowProc,
+// the slot that a skinner may take over; WndProc is the control's own handling
+// and DefaultHandler the window class's.
+class TWinControl : public TControl {
+public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  static const ClassInfo& Info();
+  const ClassInfo& Class() const override { return Info(); }
+
+  HWND Handle();  // creates the window (and its parents') on first use
+  HWND WindowHandle() const { return handle_; }
+  bool HandleAllocated() const { return handle_ != nullptr; }
+
+  const std::vector<TControl*>& Controls() const { return controls_; }
+  static TWinControl* FromHandle(HWND wnd);
+
+  WndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+  virtual void WndProc(TMessage& msg);
+  void DefaultHandler(TMessage& msg);
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetCaption(std::string caption) override;
+  void SetVisible(bool visible) override;
+  void SetEnabled(bool enabled) override;
+  void SetFocus();
+
+protected:
+  struct CreateParams {
+    std::wstring class_name;    // a system class to take over, or one of ours
+    bool system_class = false;  // true: subclass a class the system registered
+    DWORD style = 0;
+    DWORD ex_style = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+    HWND parent = nullptr;
+  };
+  virtual void FillCreateParams(CreateParams& params);
+  virtual void CreateHandle();
+  virtual void HandleCreated() {}
+  void FontChanged() override;
+
+private:
+  friend class TControl;
+  static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  void Attach(HWND wnd, WNDPROC def_proc);
+  void Detach();
+
+  HWND handle_ = nullptr;
+  WNDPROC def_proc_ = nullptr;
+  std::vector<TControl*> controls_;
+};
+
+}  // namespace host

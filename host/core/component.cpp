@@ -1,0 +1,34 @@
+#include "host/core/component.h"
+
+#include <algorithm>
+
+#include "host/core/text.h"
+
+namespace host {
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_) owner_->components_.push_back(this);
+}
+
+TComponent::~TComponent() {
+  while (!components_.empty()) delete components_.back();  // each one removes itself
+  if (owner_) std::erase(owner_->components_, this);
+}
+
+const ClassInfo& TComponent::Info() {
+  static const ClassInfo info{"TComponent", nullptr, {
+      props::Text<&TComponent::Name, &TComponent::SetName>("Name"),
+      props::Integer<&TComponent::Tag, &TComponent::SetTag>("Tag"),
+  }};
+  return info;
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+  for (TComponent* c : components_)
+    if (SameText(c->name_, name)) return c;
+  return nullptr;
+}
+
+NotifyEvent TComponent::FindMethod(std::string_view) { return nullptr; }
+
+}  // namespace host
