@@ -1,0 +1,10 @@
+// Review sheet of a skin: every picture enlarged, labelled with its section and
+// file, frame boundaries marked, the colour key shown as a checkerboard.
+#pragma once
+#include "skin.h"
+
+namespace skingen {
+
+Image contactSheet(const Skin& skin, const std::string& title);
+
+}  // namespace skingen
