@@ -1,7 +1,6 @@
 #include "skin/draw/colours.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "host/graphics/colour.h"
 
@@ -20,8 +19,12 @@ int ColourSaturation(COLORREF colour) noexcept {
   const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
   const int hi = std::max({r, g, b}), lo = std::min({r, g, b});
   if (hi < 160) return 200;
-  const double s = static_cast<double>(hi - lo) / hi;
-  return static_cast<int>(std::nearbyint(s * 255.0));
+  // 255 * (hi - lo) / hi rounded half to even, in integers so that exact
+  // halves are seen as halves.
+  const int scaled = 255 * (hi - lo);
+  const int quotient = scaled / hi, twice_rest = 2 * (scaled % hi);
+  if (twice_rest > hi || (twice_rest == hi && quotient % 2 == 1)) return quotient + 1;
+  return quotient;
 }
 
 }  // namespace skin
