@@ -1,0 +1,44 @@
+// Loading the project's skins for the tests: from their sources through the
+// generator, and the filled-in definition through the engine's own parser.
+#pragma once
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "skin.h"
+#include "skin/store/quick_ini.h"
+
+namespace skintest {
+
+inline const std::vector<std::string> kSkins = {"default", "dark"};
+
+std::filesystem::path sourceDir();  // skins/ of the source tree
+std::filesystem::path binaryDir();  // the build tree, or empty when not known
+
+struct LoadedSkin {
+  skingen::Theme theme;
+  skingen::Skin skin;
+  std::string definition;                       // filled in
+  skin::store::TQuickIni ini;                    // the definition as the engine reads it
+  std::map<std::string, skingen::Image> files;   // pictures by file name, decoded from BMP bytes
+};
+
+LoadedSkin loadSkin(const std::string& name);
+
+// Section names as the engine's parser lists them.
+std::vector<std::string> sections(const skin::store::TQuickIni& ini);
+
+// A colour text of the definition ("r g b"), read as the engine reads it.
+skingen::Rgb colourText(const std::string& text);
+
+// WCAG contrast ratio of two colours.
+double contrast(skingen::Rgb a, skingen::Rgb b);
+
+std::string readText(const std::filesystem::path& file);
+std::vector<uint8_t> readBytes(const std::filesystem::path& file);
+
+// A fresh empty folder under the system's temporary folder.
+std::filesystem::path freshDir(const std::string& name);
+
+}  // namespace skintest
