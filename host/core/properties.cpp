@@ -109,13 +109,13 @@ Value Coerce(const PropInfo& prop, const Value& value) {
   return fail("a value");
 }
 
-std::optional<Value> GetProp(const TPersistent& obj, std::string_view name) {
+std::optional<Value> GetPropValue(const TPersistent& obj, std::string_view name) {
   const PropInfo* p = obj.Class().FindProp(name);
   if (!p || !p->get) return std::nullopt;
   return p->get(obj);
 }
 
-bool SetProp(TPersistent& obj, std::string_view name, const Value& value) {
+bool SetPropValue(TPersistent& obj, std::string_view name, const Value& value) {
   const PropInfo* p = obj.Class().FindProp(name);
   if (!p || !p->set) return false;
   Value v;
@@ -131,7 +131,7 @@ bool SetProp(TPersistent& obj, std::string_view name, const Value& value) {
 namespace {
 template <class T>
 std::optional<T> GetAs(const TPersistent& obj, std::string_view name) {
-  auto v = GetProp(obj, name);
+  auto v = GetPropValue(obj, name);
   if (!v) return std::nullopt;
   if (auto* x = std::get_if<T>(&*v)) return std::move(*x);
   return std::nullopt;

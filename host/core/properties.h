@@ -78,8 +78,8 @@ const ClassInfo* FindClass(std::string_view name) noexcept;
 
 // Reading and writing by name. Get answers nullopt and Set false for an unknown
 // property, a read-only or write-only one, or a value of the wrong kind.
-std::optional<Value> GetProp(const TPersistent& obj, std::string_view name);
-bool SetProp(TPersistent& obj, std::string_view name, const Value& value);
+std::optional<Value> GetPropValue(const TPersistent& obj, std::string_view name);
+bool SetPropValue(TPersistent& obj, std::string_view name, const Value& value);
 
 std::optional<std::string> GetTextProp(const TPersistent& obj, std::string_view name);
 std::optional<std::int64_t> GetIntProp(const TPersistent& obj, std::string_view name);

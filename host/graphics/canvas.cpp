@@ -7,11 +7,26 @@ namespace host {
 
 Canvas::Canvas(HDC dc) noexcept : dc_(dc) {}
 
-Canvas::~Canvas() {
-  // Put the DC's own objects back before ours are freed.
-  if (original_font_) SelectObject(dc_, original_font_);
-  if (original_pen_) SelectObject(dc_, original_pen_);
-  if (original_brush_) SelectObject(dc_, original_brush_);
+// The DC's own objects go back before ours are freed or move to another DC.
+Canvas::~Canvas() { PutBackOriginals(); }
+
+void Canvas::PutBackOriginals() noexcept {
+  if (dc_) {
+    if (original_font_) SelectObject(dc_, original_font_);
+    if (original_pen_) SelectObject(dc_, original_pen_);
+    if (original_brush_) SelectObject(dc_, original_brush_);
+  }
+  original_font_ = original_pen_ = original_brush_ = nullptr;
+}
+
+void Canvas::SetHandle(HDC dc) {
+  if (dc == dc_) return;
+  PutBackOriginals();
+  dc_ = dc;
+  if (brush_) Select(brush_, original_brush_);
+  if (pen_) Select(pen_, original_pen_);
+  if (font_) Select(font_, original_font_);
+  if (dc_ && font_colour_ != CLR_INVALID) SetTextColor(dc_, font_colour_);
 }
 
 void Canvas::Select(HGDIOBJ object, HGDIOBJ& original) {
@@ -48,7 +63,10 @@ void Canvas::SetFont(HFONT font) {
   if (font && GetObjectW(font, sizeof description, &description) == sizeof description) SetFont(description);
 }
 
-void Canvas::SetFontColour(COLORREF colour) noexcept { SetTextColor(dc_, colour); }
+void Canvas::SetFontColour(COLORREF colour) noexcept {
+  font_colour_ = colour;
+  if (dc_) SetTextColor(dc_, colour);
+}
 
 void Canvas::SetStretchMode(int mode) noexcept { SetStretchBltMode(dc_, mode); }
 

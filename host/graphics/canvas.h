@@ -13,6 +13,8 @@ class DibBitmap;
 
 class Canvas {
 public:
+  // Not bound to any DC yet.
+  Canvas() noexcept = default;
   // The DC stays the caller's; the canvas only borrows it.
   explicit Canvas(HDC dc) noexcept;
   Canvas(const Canvas&) = delete;
@@ -20,6 +22,9 @@ public:
   ~Canvas();
 
   HDC Handle() const noexcept { return dc_; }
+  // Binds the canvas to another DC (or none): the old DC gets its own
+  // objects back and the new one takes the canvas's brush, pen and font.
+  void SetHandle(HDC dc);
 
   // Solid brush used by FillRect and Rectangle; white until set.
   void SetBrushColour(COLORREF colour);
@@ -45,10 +50,12 @@ public:
 
 private:
   void Select(HGDIOBJ object, HGDIOBJ& original);
+  void PutBackOriginals() noexcept;
 
-  HDC dc_;
+  HDC dc_ = nullptr;
   COLORREF brush_colour_ = RGB(255, 255, 255);
   COLORREF pen_colour_ = RGB(0, 0, 0);
+  COLORREF font_colour_ = CLR_INVALID;  // CLR_INVALID: the DC's own
   Brush brush_;
   Pen pen_;
   Font font_;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "host/gdi/handles.h"
 
@@ -24,6 +25,13 @@ public:
   DibBitmap(const DibBitmap&) = delete;
   DibBitmap& operator=(const DibBitmap&) = delete;
   ~DibBitmap();
+
+  // Reads a .bmp file image (file header, info header, colours, pixels) of
+  // any bit depth GDI reads; 32-bit pictures stay 32-bit, all others become
+  // 24-bit. Damaged or truncated data leaves the bitmap empty and gives false.
+  bool LoadFromBmp(std::span<const std::uint8_t> file);
+  // Takes a copy of any GDI bitmap at 24 bits per pixel; false for no bitmap.
+  bool Assign(HBITMAP bitmap);
 
   // An independent copy: pixels, format and transparency settings.
   DibBitmap Clone() const;

@@ -142,10 +142,12 @@ private:
     Fail(std::string("unexpected '") + c + "'");
   }
 
+  // Pieces written together ('a'#13'b') or joined by '+' make one text; pieces
+  // apart from each other are separate texts, as in a list.
   std::string Text() {
     std::string out;
+    SkipBlanks();
     for (;;) {
-      SkipBlanks();
       if (pos_ < s_.size() && s_[pos_] == '\'') {
         ++pos_;
         for (;;) {
@@ -171,7 +173,7 @@ private:
         }
         if (digits == 0) Fail("character code expected after '#'");
         AppendUtf8(out, cp);
-      } else if (pos_ < s_.size() && s_[pos_] == '+') {
+      } else if (Peek('+')) {
         ++pos_;
         SkipBlanks();
         if (pos_ >= s_.size() || (s_[pos_] != '\'' && s_[pos_] != '#')) Fail("text expected after '+'");

@@ -1,0 +1,165 @@
+// Reading a stored form into live components: classes made by name, nesting,
+// handlers, binary properties and the Loaded notification.
+#include <gtest/gtest.h>
+
+#include "host/app/application.h"
+#include "host/controls/button.h"
+#include "host/controls/form.h"
+#include "host/core/error.h"
+#include "host/stream/form_reader.h"
+#include "host/system/file_run.h"
+#include "host/system/timer.h"
+
+using namespace host;
+
+namespace {
+
+std::vector<std::string> g_loaded;
+
+// A component that keeps a block of bytes the way a skin package is kept: a
+// 32-bit length, then the bytes.
+class TBlob : public TComponent {
+public:
+  explicit TBlob(TComponent* owner) : TComponent(owner) {}
+  static const ClassInfo& Info() {
+    static const ClassInfo info{"TBlob", &TComponent::Info(), {
+        props::Binary<&TBlob::WriteData, &TBlob::ReadData>("Data"),
+    }, [](TComponent* o) -> TComponent* { return new TBlob(o); }};
+    return info;
+  }
+  const ClassInfo& Class() const override { return Info(); }
+  void Loaded() override {
+    TComponent::Loaded();
+    g_loaded.push_back(Name());
+  }
+  Bytes WriteData() const {
+    Bytes out(4 + payload.size());
+    const auto n = static_cast<std::uint32_t>(payload.size());
+    for (int i = 0; i < 4; ++i) out[static_cast<size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
+    std::copy(payload.begin(), payload.end(), out.begin() + 4);
+    return out;
+  }
+  void ReadData(const Bytes& data) {
+    if (data.size() < 4) throw Error("short block");
+    const std::uint32_t n = data[0] | data[1] << 8 | data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24;
+    if (n != data.size() - 4) throw Error("length does not match");
+    payload.assign(data.begin() + 4, data.end());
+    loading_when_read = Loading();
+  }
+  Bytes payload;
+  bool loading_when_read = false;
+};
+
+class TTestForm : public TForm {
+public:
+  using TForm::TForm;
+  static const ClassInfo& Info() {
+    static const ClassInfo info{"TTestForm", &TForm::Info(), {}};
+    return info;
+  }
+  const ClassInfo& Class() const override { return Info(); }
+  NotifyEvent FindMethod(std::string_view name) override {
+    if (name == "Clicked") return [this](TComponent* sender) { clicked_by = sender; };
+    return nullptr;
+  }
+  void Loaded() override {
+    TForm::Loaded();
+    g_loaded.push_back(Name());
+  }
+  TComponent* clicked_by = nullptr;
+};
+
+class FormReaderTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Application().Initialize();
+    RegisterComponentClass(TBlob::Info());
+    g_loaded.clear();
+  }
+  TComponent owner{nullptr};
+};
+
+TEST_F(FormReaderTest, BuildsTheComponentTree) {
+  TTestForm form(&owner);
+  ReadComponent(form, ParseStoredForm(R"(object Main: TTestForm
+  Caption = 'Main'
+  ClientWidth = 300
+  object Ok: TButton
+    Caption = 'OK'
+    OnClick = Clicked
+  end
+  object Actions: TActionList
+    object Run: TFileRun
+      FileName = 'tool.exe'
+      ShowCmd = scShowNormal
+    end
+  end
+  object Tick: TTimer
+    Interval = 1
+  end
+end)"));
+  EXPECT_EQ(form.Name(), "Main");
+  EXPECT_EQ(form.Caption(), "Main");
+  auto* ok = dynamic_cast<TButton*>(form.FindComponent("Ok"));
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->Parent(), &form);  // nested in the form, so placed on it
+  EXPECT_EQ(ok->Owner(), &form);
+  ok->Click();
+  EXPECT_EQ(form.clicked_by, ok);
+
+  auto* actions = dynamic_cast<TActionList*>(form.FindComponent("Actions"));
+  auto* run = dynamic_cast<TFileRun*>(form.FindComponent("Run"));  // owned by the root, listed by its list
+  ASSERT_NE(actions, nullptr);
+  ASSERT_NE(run, nullptr);
+  ASSERT_EQ(actions->Actions().size(), 1u);
+  EXPECT_EQ(actions->Actions()[0], run);
+  EXPECT_EQ(run->FileName(), "tool.exe");
+  EXPECT_EQ(dynamic_cast<TTimer*>(form.FindComponent("Tick"))->Interval(), 1);
+  EXPECT_FALSE(ok->Loading());
+}
+
+TEST_F(FormReaderTest, BinaryPropertyArrivesWholeWhileLoadingAndLoadedFollows) {
+  TTestForm form(&owner);
+  ReadComponent(form, ParseStoredForm(R"(object Main: TTestForm
+  object Blob1: TBlob
+    Data = {05000000 48454C4C4F}
+  end
+  object Blob2: TBlob
+  end
+end)"));
+  auto* blob = dynamic_cast<TBlob*>(form.FindComponent("Blob1"));
+  ASSERT_NE(blob, nullptr);
+  EXPECT_EQ(std::string(blob->payload.begin(), blob->payload.end()), "HELLO");
+  EXPECT_TRUE(blob->loading_when_read);
+  EXPECT_EQ(g_loaded, (std::vector<std::string>{"Main", "Blob1", "Blob2"}));
+  EXPECT_EQ(std::get<Bytes>(*GetPropValue(*blob, "Data")), (Bytes{5, 0, 0, 0, 'H', 'E', 'L', 'L', 'O'}));
+}
+
+std::string ReadError(std::string_view text) {
+  TComponent owner(nullptr);
+  TTestForm form(&owner);
+  try {
+    ReadComponent(form, ParseStoredForm(text));
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+TEST_F(FormReaderTest, FaultsAreNamedAndLeaveNothingBehind) {
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object X: TWidget\n  end\nend"), "Stored form, line 2: unknown class TWidget");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  Colour = 1\nend"),
+            "Stored form, line 2: TTestForm has no writable property Colour");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object B: TButton\n    OnClick = Nowhere\n  end\nend"),
+            "Stored form, line 3: M has no handler Nowhere");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  BorderStyle = bsRound\nend"),
+            "Stored form, line 2: Property BorderStyle takes a member of TFormBorderStyle, not bsRound");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object B: TButton\n  end\n  object B: TButton\n  end\nend"),
+            "Stored form, line 4: a second component named B");
+  EXPECT_EQ(ReadError("object M: TOtherForm\nend"), "Stored form, line 1: stored form of TOtherForm read into TTestForm");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object B: TBlob\n    Data = {010000}\n  end\nend"),
+            "Stored form, line 3: short block");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  Font.Nope = 1\nend"), "Stored form, line 2: TFont has no writable property Nope");
+}
+
+}  // namespace
