@@ -12,6 +12,10 @@ void TileBitmap(host::Canvas& canvas, const RECT& dest, const host::DibBitmap& s
   const int sw = source_rect.right - source_rect.left;
   const int sh = source_rect.bottom - source_rect.top;
   if (sw <= 0 || sh <= 0 || source.Empty()) return;
+  // A tile reaching outside the source would repeat undefined pixels.
+  if (source_rect.left < 0 || source_rect.top < 0 || source_rect.right > source.Width() ||
+      source_rect.bottom > source.Height())
+    return;
   host::DibBitmap tile(sw, sh);
   if (tile.Empty()) return;
   StretchBlt(tile.Dc(), 0, 0, sw, sh, source.Dc(), source_rect.left, source_rect.top, sw, sh, SRCCOPY);

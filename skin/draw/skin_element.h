@@ -27,6 +27,7 @@ void DrawSkinObject(HDC dc, const RECT& rect, int n, int k, const TDataSkinObjec
 
 // Repeats the source rectangle at natural size from dest's top-left, across
 // and then down, whole tiles only: the last row and column may spill past dest.
+// Nothing for an empty source rectangle or one reaching outside the source.
 void TileBitmap(host::Canvas& canvas, const RECT& dest, const host::DibBitmap& source, const RECT& source_rect);
 
 }  // namespace skin

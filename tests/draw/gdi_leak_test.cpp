@@ -92,6 +92,21 @@ TEST_F(GdiLeaks, BitmapsAndCanvasesFreeEverything) {
   EXPECT_EQ(LiveGdiObjects(), before);
 }
 
+TEST_F(GdiLeaks, LoadingAndAssigning) {
+  const std::uint8_t not_a_bitmap[60] = {'B', 'M'};
+  ExpectNoLeak([&] {
+    host::DibBitmap b(3, 3);
+    b.Dc();
+    b.LoadFromBmp(not_a_bitmap);
+    b.Assign(image_.Handle());
+    b.Assign(nullptr);
+    host::Canvas canvas;
+    canvas.SetBrushColour(RGB(1, 1, 1));
+    canvas.SetHandle(target_.Dc());
+    canvas.SetHandle(image_.Dc());
+  });
+}
+
 TEST_F(GdiLeaks, NineSliceDrawing) {
   ExpectNoLeak([&] {
     skin::DrawSkinElement(target_.Dc(), {0, 0, 100, 70}, image_, {4, 4, 4, 4}, 2, 3, false, false, Strip::Horizontal);

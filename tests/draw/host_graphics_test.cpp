@@ -173,6 +173,26 @@ TEST(Canvas, DrawsShapesAndText) {
   EXPECT_GT(inked, 0);
 }
 
+TEST(Canvas, MovesBetweenDcsTakingItsObjectsAlong) {
+  DibBitmap a(4, 4), b(4, 4);
+  const HGDIOBJ a_brush = GetCurrentObject(a.Dc(), OBJ_BRUSH);
+  const HGDIOBJ b_brush = GetCurrentObject(b.Dc(), OBJ_BRUSH);
+  host::Canvas canvas;
+  canvas.SetBrushColour(RGB(1, 2, 3));
+  canvas.SetFontColour(RGB(4, 5, 6));
+  canvas.SetHandle(a.Dc());
+  canvas.FillRect({0, 0, 4, 4});
+  EXPECT_EQ(a.Pixel(3, 3), RGB(1, 2, 3));
+  EXPECT_EQ(GetTextColor(a.Dc()), RGB(4, 5, 6));
+  canvas.SetHandle(b.Dc());
+  EXPECT_EQ(GetCurrentObject(a.Dc(), OBJ_BRUSH), a_brush);
+  canvas.FillRect({0, 0, 2, 2});
+  EXPECT_EQ(b.Pixel(1, 1), RGB(1, 2, 3));
+  EXPECT_EQ(GetTextColor(b.Dc()), RGB(4, 5, 6));
+  canvas.SetHandle(nullptr);
+  EXPECT_EQ(GetCurrentObject(b.Dc(), OBJ_BRUSH), b_brush);
+}
+
 TEST(Canvas, StretchDrawFillsTheRectangle) {
   const auto picture = drawtest::CodedPicture(2, 2);
   DibBitmap b(8, 8);

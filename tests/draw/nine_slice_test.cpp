@@ -247,3 +247,26 @@ TEST(DrawSkinObject, ReadsPictureMarginsTilingAndKeyFromTheDescriptor) {
       ASSERT_EQ(keyed.Pixel(x, y), e == drawtest::kMagenta ? BackgroundPixel(x, y) : e) << x << ", " << y;
     }
 }
+
+TEST(TileBitmap, RepeatsWholeTilesAcrossThenDown) {
+  const auto image = CodedPicture(20, 20);
+  auto target = Background(40, 40);
+  skin::TileBitmap(target.GetCanvas(), {2, 3, 20, 15}, image, {4, 5, 9, 9});
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) {
+      // Tiles of 5 x 4 from (2, 3): the last column starts at 17, the last row at 11.
+      const bool inside = x >= 2 && x < 22 && y >= 3 && y < 15;
+      const COLORREF want = inside ? RGB(4 + (x - 2) % 5, 5 + (y - 3) % 4, 7) : BackgroundPixel(x, y);
+      ASSERT_EQ(target.Pixel(x, y), want) << x << ", " << y;
+    }
+}
+
+TEST(TileBitmap, SourceRectanglesOutsideThePictureDrawNothing) {
+  const auto image = CodedPicture(20, 20);
+  auto target = Background(40, 40);
+  skin::TileBitmap(target.GetCanvas(), {0, 0, 40, 40}, image, {15, 0, 25, 10});
+  skin::TileBitmap(target.GetCanvas(), {0, 0, 40, 40}, image, {-1, 0, 5, 10});
+  skin::TileBitmap(target.GetCanvas(), {0, 0, 40, 40}, image, {5, 5, 5, 10});
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(target.Pixel(x, y), BackgroundPixel(x, y));
+}
