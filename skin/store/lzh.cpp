@@ -14,8 +14,9 @@ using namespace lzhuf;
 
 constexpr const char* kNoMemory = "LZH : Cannot get memory for dictionary tables";
 
-// Input and output pass through the callbacks a block at a time; the bit
-// stream and the output are exactly those of a byte-at-a-time reader and writer.
+// Input and output pass through the callbacks a block at a time (output
+// straight from the window); the bit stream and the output are exactly those of
+// a byte-at-a-time reader and writer.
 constexpr std::size_t kBlock = 4096;
 
 class Decoder {
@@ -30,25 +31,27 @@ public:
     std::uint32_t count = 0;
     unsigned r = START_POSITION;
     while (count < size) {
+      // One symbol writes at most F bytes: room for them without overwriting
+      // bytes not yet handed out.
+      if (pending_ > N - F) Flush(r);
       const int c = DecodeChar();
       if (c < 256) {
-        Put(static_cast<std::uint8_t>(c));
         window_[r] = static_cast<std::uint8_t>(c);
         r = (r + 1) & (N - 1);
         ++count;
+        ++pending_;
       } else {
         const unsigned start = (r - DecodePosition() - 1) & (N - 1);
         const int length = c - 255 + THRESHOLD;
         for (int k = 0; k < length; ++k) {
-          const std::uint8_t b = window_[(start + k) & (N - 1)];
-          Put(b);
-          window_[r] = b;
+          window_[r] = window_[(start + k) & (N - 1)];
           r = (r + 1) & (N - 1);
         }
         count += static_cast<std::uint32_t>(length);
+        pending_ += static_cast<unsigned>(length);
       }
     }
-    Flush();
+    Flush(r);
   }
 
 private:
@@ -61,19 +64,24 @@ private:
   }
 
   unsigned DecodePosition() {
-    unsigned i = NextByte();
+    const unsigned i = NextByte();
     const unsigned upper = static_cast<unsigned>(kPositionTables.d_code[i]) << 6;
-    for (int j = kPositionTables.d_len[i] - 2; j > 0; --j) i = ((i << 1) + NextBit()) & 0xFFFF;
-    return upper | (i & 0x3F);
+    // The remaining d_len - 2 bits (1 to 6) shift in below the byte at once.
+    const unsigned n = kPositionTables.d_len[i] - 2u;
+    if (bits_ < n) Fill();
+    bits_ -= n;
+    const unsigned low = static_cast<unsigned>(buffer_ >> bits_) & ((1u << n) - 1);
+    return upper | (((i << n) | low) & 0x3F);
   }
 
-  unsigned NextBit() {
+  // The bit and byte taking stays inline; only the refill is a call.
+  [[gnu::always_inline]] unsigned NextBit() {
     if (bits_ == 0) Fill();
     --bits_;
     return static_cast<unsigned>(buffer_ >> bits_) & 1u;
   }
 
-  unsigned NextByte() {
+  [[gnu::always_inline]] unsigned NextByte() {
     if (bits_ < 8) Fill();
     bits_ -= 8;
     return static_cast<unsigned>(buffer_ >> bits_) & 0xFFu;
@@ -81,7 +89,11 @@ private:
 
   // Tops the bit buffer up to at least 57 bits; bits below the count are the
   // next bits of the stream, most significant first.
-  void Fill() {
+  [[gnu::noinline]] void Fill() {
+    while (bits_ <= 56 && inPos_ < inEnd_) {
+      buffer_ = (buffer_ << 8) | in_[inPos_++];
+      bits_ += 8;
+    }
     while (bits_ <= 56) {
       buffer_ = (buffer_ << 8) | NextInputByte();
       bits_ += 8;
@@ -102,14 +114,18 @@ private:
     return in_[inPos_++];
   }
 
-  void Put(std::uint8_t b) {
-    out_[outLen_++] = b;
-    if (outLen_ == out_.size()) Flush();
-  }
-
-  void Flush() {
-    if (outLen_ != 0) write_(out_.data(), outLen_);
-    outLen_ = 0;
+  // Hands out the bytes written since the last flush, which end at window
+  // position r (in two pieces when they wrap around).
+  void Flush(unsigned r) {
+    if (pending_ == 0) return;
+    const unsigned from = (r - pending_) & (N - 1);
+    if (from < r) {
+      write_(window_.data() + from, pending_);
+    } else {
+      write_(window_.data() + from, N - from);
+      if (r != 0) write_(window_.data(), r);
+    }
+    pending_ = 0;
   }
 
   const TLZH::WriteCallback& write_;
@@ -121,8 +137,7 @@ private:
   std::array<std::uint8_t, kBlock> in_;
   std::size_t inPos_ = 0, inEnd_ = 0;
   bool exhausted_ = false;
-  std::array<std::uint8_t, kBlock> out_;
-  std::size_t outLen_ = 0;
+  unsigned pending_ = 0;  // output bytes in the window not yet handed out
 };
 
 }  // namespace
