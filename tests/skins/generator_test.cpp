@@ -7,6 +7,8 @@
 #include "bmp.h"
 #include "definition.h"
 #include "output.h"
+#include "png.h"
+#include "sheet.h"
 #include "skin_support.h"
 
 namespace {
@@ -46,6 +48,8 @@ TEST(SkinGenerator, BuildTreeSkinsMatchAFreshRun) {
     skingen::writeSkinFolder(s.skin, s.definition, fresh);
     EXPECT_TRUE(folderBytes(fresh) == folderBytes(built / name)) << "the build's skingen drew " << name
                                                                  << " differently";
+    const auto sheet = skingen::encodePng(skingen::contactSheet(s.skin, s.theme.name, s.definition));
+    EXPECT_TRUE(sheet == skintest::readBytes(built / (name + "-sheet.png"))) << "review sheet of " << name;
     std::filesystem::remove_all(fresh);
   }
 }

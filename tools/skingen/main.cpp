@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     skingen::checkPictureNames(definition, skin);
     skingen::writeSkinFolder(skin, definition, out);
     if (argc == 5)
-      skingen::writeFile(argv[4], skingen::encodePng(skingen::contactSheet(skin, theme.name)));
+      skingen::writeFile(argv[4], skingen::encodePng(skingen::contactSheet(skin, theme.name, definition)));
   } catch (const std::exception& e) {
     std::cerr << "skingen: " << e.what() << "\n";
     return 1;

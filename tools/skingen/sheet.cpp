@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "font.h"
+#include "preview.h"
 
 namespace skingen {
 namespace {
@@ -56,10 +57,12 @@ struct Placement {
 
 }  // namespace
 
-Image contactSheet(const Skin& skin, const std::string& title) {
+Image contactSheet(const Skin& skin, const std::string& title, const std::string& definition) {
   // Flow layout: pictures left to right, wrapping at the sheet width.
   std::vector<Placement> places;
-  int x = kPad, y = kPad + 40, rowHeight = 0;
+  const Image preview = definition.empty() ? Image() : previewWindows(skin, definition);
+  const int top = kPad + 40 + (preview.empty() ? 0 : preview.height() + kGap);
+  int x = kPad, y = top, rowHeight = 0;
   for (const Picture& p : skin.pictures) {
     const int s = scaleFor(p);
     const std::string label = p.section;
@@ -79,6 +82,7 @@ Image contactSheet(const Skin& skin, const std::string& title) {
   Image sheet(kSheetWidth, height, kPaper);
   drawText(sheet, kPad, kPad, title, kInk, 2);
   drawText(sheet, kPad, kPad + 20, "frames marked in red; checkerboard = transparent key (255,0,255)", kSubtle);
+  if (!preview.empty()) sheet.paste(preview, kPad, kPad + 40);
   for (size_t i = 0; i < skin.pictures.size(); ++i) {
     const Picture& p = skin.pictures[i];
     const Placement& at = places[i];

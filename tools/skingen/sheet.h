@@ -5,6 +5,7 @@
 
 namespace skingen {
 
-Image contactSheet(const Skin& skin, const std::string& title);
+// With a definition, a mock-up of skinned windows heads the sheet.
+Image contactSheet(const Skin& skin, const std::string& title, const std::string& definition = {});
 
 }  // namespace skingen
