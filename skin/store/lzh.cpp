@@ -28,7 +28,7 @@ public:
   }
 
   void Run(std::uint32_t size) {
-    std::uint32_t count = 0;
+    std::uint64_t count = 0;
     unsigned r = START_POSITION;
     while (count < size) {
       // One symbol writes at most F bytes: room for them without overwriting
@@ -47,7 +47,7 @@ public:
           window_[r] = window_[(start + k) & (N - 1)];
           r = (r + 1) & (N - 1);
         }
-        count += static_cast<std::uint32_t>(length);
+        count += static_cast<unsigned>(length);
         pending_ += static_cast<unsigned>(length);
       }
     }
