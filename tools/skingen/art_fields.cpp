@@ -99,7 +99,8 @@ void addFieldArt(const Theme& t, Skin& skin) {
   for (bool vertical : {true, false}) {
     const int w = vertical ? 16 : 14, h = vertical ? 10 : 16;
     std::vector<Image> backs, glyphs;
-    for (Dir d : vertical ? std::initializer_list<Dir>{Dir::Up, Dir::Down} : std::initializer_list<Dir>{Dir::Left, Dir::Right})
+    const Dir directions[2] = {vertical ? Dir::Up : Dir::Left, vertical ? Dir::Down : Dir::Right};
+    for (Dir d : directions)
       for (int state = 1; state <= 4; ++state) {
         backs.push_back(spinBack(t, w, h, state));
         glyphs.push_back(spinGlyph(t, 10, 10, d, state));
