@@ -239,4 +239,81 @@ TEST(SkinLayout, BorderPiecesMeetWithoutSeams) {
   }
 }
 
+// Pictures the engine copies without the colour key must hold no key pixel, or
+// it would show as magenta.
+TEST(SkinLayout, OpaqueElementsHoldNoTransparentPixels) {
+  for (const std::string& name : skintest::kSkins) {
+    const skintest::LoadedSkin s = skintest::loadSkin(name);
+    std::vector<std::pair<std::string, std::string>> opaque = {
+        {"Personality", "menuBar"}, {"Track", "Image"}, {"TRACKVERT", "Image"}, {"Tabs", "Border"},
+        {"Tab.Pane", "Image"}, {"MenuBackground", "Image"}, {"StatusBarEdges", "Image"}, {"Headerbar", "Image"},
+        {"SunkEdge", "Image"}, {"HorzScroll", "Image"}, {"VertScroll", "Image"}};
+    for (const char* thumb : {"ThumbHorz", "ThumbVert", "ThumbLeft", "ThumbRight", "ThumbUp", "ThumbDown"})
+      opaque.push_back({std::string("Trackbar.") + thumb, "Image"});
+    for (const auto& [section, key] : opaque) {
+      if (key == "Image") EXPECT_EQ(s.ini.ReadInteger(section, "Trans", 0), 0) << section;
+      const Image& img = s.files.at(s.ini.ReadString(section, key, ""));
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+          ASSERT_NE(img.at(x, y), kKey) << name << " [" << section << "] " << key << " at " << x << "," << y;
+    }
+  }
+}
+
+// Where the engine stretches a centre slice by dropping or repeating rows and
+// columns, a uniform centre keeps lines from vanishing or doubling.
+TEST(SkinLayout, StretchedCentresAreUniform) {
+  struct Stretch {
+    const char* section;
+    const char* key;
+    int frames;
+    bool across, along;  // columns repeat (horizontal stretch), rows repeat (vertical stretch)
+  };
+  const Stretch stretches[] = {
+      {"Buttons", "Bitmap", 5, true, true},      {"MenuItem", "Image", 5, true, true},
+      {"MenuBackground", "Image", 1, true, true}, {"Tabs", "Image", 5, true, true},
+      {"Tab.Pane", "Image", 1, true, true},      {"StatusBarEdges", "Image", 3, true, true},
+      {"Headerbar", "Image", 5, true, true},     {"SunkEdge", "Image", 4, true, true},
+      {"Progress", "Bitmap", 2, true, true},     {"HorzScroll", "Image", 4, true, true},
+      {"VertScroll", "Image", 4, true, true},    {"HorzScrollThumb", "Image", 3, true, false},
+      {"VertScrollThumb", "Image", 3, false, true}, {"Track", "Image", 1, true, false},
+      {"TRACKVERT", "Image", 1, false, true},    {"ToolBars", "Image", 5, true, true},
+  };
+  for (const std::string& name : skintest::kSkins) {
+    const skintest::LoadedSkin s = skintest::loadSkin(name);
+    for (const Stretch& st : stretches) {
+      const Image& img = s.files.at(s.ini.ReadString(st.section, st.key, ""));
+      const int fw = img.width() / st.frames;
+      const int l = s.ini.ReadInteger(st.section, "LeftWidth", 0), r = s.ini.ReadInteger(st.section, "RightWidth", 0);
+      const int t = s.ini.ReadInteger(st.section, "TopHeight", 0), b = s.ini.ReadInteger(st.section, "BottomHeight", 0);
+      for (int k = 0; k < st.frames; ++k)
+        for (int y = t; y < img.height() - b; ++y)
+          for (int x = l; x < fw - r; ++x) {
+            const skingen::Rgb c = img.at(k * fw + x, y);
+            if (st.across) ASSERT_EQ(c, img.at(k * fw + l, y)) << name << " " << st.section << " frame " << k + 1 << " at " << x << "," << y;
+            if (st.along) ASSERT_EQ(c, img.at(k * fw + x, t)) << name << " " << st.section << " frame " << k + 1 << " at " << x << "," << y;
+          }
+    }
+  }
+}
+
+// A separator takes the bottom rows of menu-item frame 2, as many as the item is
+// high; for the usual heights that band holds one line, inset by the margins.
+TEST(SkinLayout, MenuSeparatorShowsOneLineAtEveryItemHeight) {
+  for (const std::string& name : skintest::kSkins) {
+    const skintest::LoadedSkin s = skintest::loadSkin(name);
+    const Image& img = s.files.at(s.ini.ReadString("MenuItem", "Image", ""));
+    const int fw = img.width() / 5, margin = s.ini.ReadInteger("MenuItem", "LeftWidth", 0);
+    for (int h = 5; h <= 12; ++h) {
+      int lines = 0;
+      for (int y = img.height() - h; y < img.height(); ++y) {
+        const bool line = !(img.at(fw + fw / 2, y) == kKey);
+        lines += line;
+        if (line) EXPECT_EQ(img.at(fw + margin - 1, y), kKey) << "line not inset";
+      }
+      EXPECT_EQ(lines, 1) << name << " separator of height " << h;
+    }
+  }
+}
+
 }  // namespace
