@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -138,9 +140,20 @@ void Report(const char* name, const Bytes& input, int runs) {
 
 }  // namespace
 
-int main() {
+// Arguments: skin package files whose containers are measured too.
+int main(int argc, char** argv) {
   if (kSanitized) std::printf("note: built with sanitizers; configure with -DBRINDLE_SANITIZE=OFF for real figures\n");
   Report("skin package", SkinContainer(), 40);
+  for (int i = 1; i < argc; ++i) {
+    std::ifstream in(argv[i], std::ios::binary);
+    const Bytes package((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (package.size() < 4) {
+      std::printf("%s: not a skin package\n", argv[i]);
+      return 1;
+    }
+    const std::string name = std::filesystem::path(argv[i]).filename().string();
+    Report(name.c_str(), EngineDecode(package), 40);
+  }
   Report("16 MiB mixed", MixedData(16u << 20), 6);
   return 0;
 }
