@@ -23,19 +23,23 @@ std::uint64_t LargestOutputOf(std::uint64_t streamBytes) { return streamBytes * 
 
 TSkinReader::TSkinReader() : OnOldPackage(ShowPackageNotice) {}
 
-bool TSkinReader::Refuse(std::string reason) {
+void TSkinReader::Clear() {
   names_.clear();
   count_ = 0;
   sizes_.fill(0);
   bodies_.Clear();
   header_.fill(0);
+  refusal_.clear();
+}
+
+bool TSkinReader::Refuse(std::string reason) {
+  Clear();
   refusal_ = std::move(reason);
   return false;
 }
 
 bool TSkinReader::LoadPackage(TStream& package) {
-  Refuse({});
-
+  Clear();
   package.Seek(0);
   std::uint8_t sizeField[4];
   if (package.Read(sizeField, 4) != 4) return Refuse("the package is shorter than its 4-byte size field");

@@ -46,6 +46,7 @@ public:
   const std::string& RefusalReason() const { return refusal_; }
 
 private:
+  void Clear();
   bool Refuse(std::string reason);
   void WriteEntry(std::size_t index, std::size_t offset, TMemoryStream& out) const;
 
