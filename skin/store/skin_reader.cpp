@@ -59,8 +59,8 @@ bool TSkinReader::LoadPackage(TStream& package) {
   TMemoryStream container;
   container.Reserve(size + lzhuf::F);
   TLZH(package, container).Decompress(size);
-  // A corrupt stream's last match may run past the declared size.
   if (container.Size() < size) return Refuse("the compressed stream ended before the declared size");
+  // A corrupt stream's last match may run past the declared size.
   container.SetSize(size);
 
   const std::uint8_t* data = container.Bytes().data();
