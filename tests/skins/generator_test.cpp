@@ -22,6 +22,10 @@ std::map<std::string, std::vector<uint8_t>> folderBytes(const std::filesystem::p
   return files;
 }
 
+TEST(SkinGenerator, FindsTheShippedSkins) {
+  EXPECT_EQ(kSkins, (std::vector<std::string>{"dark", "default"})) << "skins found in " << skintest::sourceDir();
+}
+
 TEST(SkinGenerator, TwoRunsWriteByteIdenticalFolders) {
   for (const std::string& name : kSkins) {
     SCOPED_TRACE(name);

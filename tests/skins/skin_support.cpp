@@ -1,5 +1,6 @@
 #include "skin_support.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -13,12 +14,21 @@ namespace skintest {
 
 std::filesystem::path sourceDir() {
   const char* dir = std::getenv("BRINDLE_SOURCE_DIR");
-  return std::filesystem::path(dir ? dir : ".") / "skins";
+  return std::filesystem::path(dir ? dir : BRINDLE_SOURCE_TREE) / "skins";
+}
+
+std::vector<std::string> skinNames() {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(sourceDir(), error))
+    if (std::filesystem::exists(entry.path() / "params.txt")) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::filesystem::path binaryDir() {
   const char* dir = std::getenv("BRINDLE_BINARY_DIR");
-  return dir ? std::filesystem::path(dir) : std::filesystem::path();
+  return std::filesystem::path(dir ? dir : BRINDLE_BINARY_TREE);
 }
 
 std::string readText(const std::filesystem::path& file) {

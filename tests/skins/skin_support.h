@@ -11,10 +11,12 @@
 
 namespace skintest {
 
-inline const std::vector<std::string> kSkins = {"default", "dark"};
-
 std::filesystem::path sourceDir();  // skins/ of the source tree
-std::filesystem::path binaryDir();  // the build tree, or empty when not known
+
+// The skins of the source tree: every folder of skins/ with a params.txt, sorted.
+std::vector<std::string> skinNames();
+inline const std::vector<std::string> kSkins = skinNames();
+std::filesystem::path binaryDir();  // the build tree
 
 struct LoadedSkin {
   skingen::Theme theme;
