@@ -34,7 +34,7 @@ Image extraGlyph(const Theme& t, int state) {
   const int size = 12;
   const Rgb back = state == 2 ? mix(t.window, t.text, 0.16) : state == 4 ? mix(t.window, t.accent, 0.12) : t.window;
   Image img(size, size, back);
-  const Rgb ink = state == 3 ? mix(t.muted, back, 0.45) : t.text;
+  const Rgb ink = state == 3 ? mix(t.text, back, 0.6) : t.text;
   drawChevron(img, size / 2.0, size / 2.0 + 0.5, 3.5, Dir::Down, ink, 1.4);
   Mask keep(size, size);
   keep.roundRect(1, 2, size - 1, size - 2, 1);
