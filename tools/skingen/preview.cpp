@@ -115,17 +115,15 @@ void Painter::window(Image& dst, int ox, int oy, int w, int h, bool active) cons
   // Caption text and buttons.
   const Rgb titleColour = colour("Colours", active ? "TitleTextActive" : "TitleTextNoActive");
   drawText(win, bl + num("Personality", "TextShift") + 6, (bt - kGlyphHeight) / 2, "Brindle", titleColour);
-  for (int i = 0; i <= 4; ++i) {
+  for (int i = 0; i <= 4; ++i) {  // Button5 shows only on windows that ask for it
     const std::string section = "Button" + std::to_string(i);
     const int vis = num(section, "Visibility");
     if (vis == 1) continue;  // restore: the window is not maximised
     const Image& img = pic(section, "ButtonImage");
     const int frames = num(section, "frame", 1);
-    const int bw = img.width() / frames;
     const int x = num(section, "Align") == 1 ? w - num(section, "Xcoord") : num(section, "Xcoord");
     const int frame = frames < 4 ? 1 : !active ? 4 : (i == 0 ? 3 : 1);  // close shown hot
     blit(win, frameOf(img, frames, frame), x, num(section, "Ycoord"), true);
-    (void)bw;
   }
 
   // Menu bar.
@@ -155,7 +153,7 @@ void Painter::window(Image& dst, int ox, int oy, int w, int h, bool active) cons
     const int twid = textWidth(name) + 24;
     element(win, "Tabs", 5, selected ? 2 : 1, tx, cy + (selected ? 0 : 2), twid, tabH + (selected ? 1 : -1));
     label(win, tx, cy + (selected ? 0 : 2), twid, tabH, name, colour("Tabs", selected ? "MouseOverColour2" : "NormalColour2"));
-    tx += twid - (selected ? 0 : 0);
+    tx += twid;
   }
 
   // List with a header and a scroll bar.
