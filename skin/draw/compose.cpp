@@ -2,12 +2,6 @@
 
 namespace skin {
 
-namespace {
-
-bool Reversed(const RECT& r) noexcept { return r.right < r.left || r.bottom < r.top; }
-
-}  // namespace
-
 void TileBitmap(host::Canvas& canvas, const RECT& dest, const host::DibBitmap& source, const RECT& source_rect) {
   const int sw = source_rect.right - source_rect.left;
   const int sh = source_rect.bottom - source_rect.top;
@@ -26,10 +20,11 @@ void TileBitmap(host::Canvas& canvas, const RECT& dest, const host::DibBitmap& s
 
 host::DibBitmap ComposeSkinElement(const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
                                    bool tile, Strip strip) {
-  if (Reversed(rect) || image.Empty()) return {};
+  const auto size = DestinationSize(rect);
+  if (!size || image.Empty()) return {};
   const auto frame = SkinFrame(image.Width(), image.Height(), k, n, strip);
   if (!frame) return {};
-  const int W = rect.right - rect.left, H = rect.bottom - rect.top;
+  const int W = size->cx, H = size->cy;
   const auto pieces = NineSlicePieces(W, H, margins, *frame, tile);
   if (pieces.empty()) return {};
   host::DibBitmap result(W, H);

@@ -1,5 +1,7 @@
 #include "skin/draw/frame_geometry.h"
 
+#include <cstdint>
+
 namespace skin {
 
 std::optional<FrameRect> SkinFrame(int image_width, int image_height, int k, int n, Strip strip) noexcept {
@@ -16,6 +18,13 @@ std::optional<FrameRect> SkinFrame(int image_width, int image_height, int k, int
   }
   if (f.width <= 0 || f.height <= 0) return std::nullopt;
   return f;
+}
+
+std::optional<SIZE> DestinationSize(const RECT& r) noexcept {
+  constexpr std::int64_t kLargest = 1 << 16;
+  const std::int64_t w = std::int64_t{r.right} - r.left, h = std::int64_t{r.bottom} - r.top;
+  if (w < 0 || h < 0 || w > kLargest || h > kLargest) return std::nullopt;
+  return SIZE{static_cast<LONG>(w), static_cast<LONG>(h)};
 }
 
 bool MarginsFit(const RECT& m, const FrameRect& f) noexcept {

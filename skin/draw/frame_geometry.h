@@ -25,6 +25,11 @@ struct FrameRect {
 // ever reads outside the picture.
 std::optional<FrameRect> SkinFrame(int image_width, int image_height, int k, int n, Strip strip) noexcept;
 
+// Width and height of a destination rectangle. Nothing for a reversed
+// rectangle (right < left or bottom < top) or one larger than any surface
+// can be; an empty rectangle gives a size of 0.
+std::optional<SIZE> DestinationSize(const RECT& rect) noexcept;
+
 // True when the margins are not negative and fit inside the frame.
 bool MarginsFit(const RECT& margins, const FrameRect& frame) noexcept;
 

@@ -63,12 +63,14 @@ void GradientFill(HDC dc, const RECT& rect, std::int32_t a, int vertical, std::i
   if (GetClipBox(dc, &clip) == ERROR) return;
   const bool down = vertical == 1;
   const int start = down ? rect.top : rect.left;
-  const int n = down ? rect.bottom - rect.top : rect.right - rect.left;
-  if (n <= 0) return;
+  const std::int64_t length = down ? std::int64_t{rect.bottom} - rect.top : std::int64_t{rect.right} - rect.left;
+  if (length <= 0 || length > (1 << 16)) return;
+  const int n = static_cast<int>(length);
   // Lines k with start + k inside the clip box.
-  const int first = std::max<int>(0, (down ? clip.top : clip.left) - start);
-  const int last = std::min<int>(n - 1, (down ? clip.bottom : clip.right) - 1 - start);
-  if (first > last) return;
+  const std::int64_t from_line = std::max<std::int64_t>(0, std::int64_t{down ? clip.top : clip.left} - start);
+  const std::int64_t to_line = std::min<std::int64_t>(n - 1, std::int64_t{down ? clip.bottom : clip.right} - 1 - start);
+  if (from_line > to_line) return;
+  const int first = static_cast<int>(from_line), last = static_cast<int>(to_line);
   const std::vector<COLORREF>& table = SharedGradientCache().Table(n, from, to);
   for (int k = first; k <= last; ++k) {
     host::Brush brush(CreateSolidBrush(table[static_cast<size_t>(k)]));

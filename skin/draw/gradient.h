@@ -41,6 +41,7 @@ GradientCache& SharedGradientCache();
 // Fills rect with a gradient from a to b, top to bottom when vertical is 1
 // and left to right when it is 0. Only the lines inside the DC's clip box
 // are painted; line k keeps colour k of the whole rectangle's gradient.
+// A gradient longer than 65536 lines is not painted.
 void GradientFill(HDC dc, const RECT& rect, std::int32_t a, int vertical, std::int32_t b);
 
 }  // namespace skin

@@ -7,14 +7,13 @@ namespace skin {
 
 namespace {
 
-bool Reversed(const RECT& r) noexcept { return r.right < r.left || r.bottom < r.top; }
-
 // Frame k stretched to the rectangle's size in a picture of its own.
 host::DibBitmap StretchedFrame(const RECT& rect, const host::DibBitmap& image, int k, int n) {
-  if (Reversed(rect) || image.Empty()) return {};
+  const auto size = DestinationSize(rect);
+  if (!size || image.Empty()) return {};
   const auto f = SkinFrame(image.Width(), image.Height(), k, n, Strip::Horizontal);
   if (!f) return {};
-  host::DibBitmap picture(rect.right - rect.left, rect.bottom - rect.top);
+  host::DibBitmap picture(size->cx, size->cy);
   if (picture.Empty()) return {};
   StretchBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), image.Dc(), f->x, f->y, f->width, f->height,
              SRCCOPY);
@@ -43,15 +42,16 @@ void StretchSkinFrame(host::Canvas& canvas, const RECT& rect, const host::DibBit
 }
 
 void CenterSkinFrame(HDC dc, const RECT& rect, const host::DibBitmap& image, int k, int n, bool transparent) {
-  if (Reversed(rect) || image.Empty()) return;
+  const auto size = DestinationSize(rect);
+  if (!size || image.Empty()) return;
   const auto f = SkinFrame(image.Width(), image.Height(), k, n, Strip::Horizontal);
   if (!f) return;
   host::DibBitmap picture(f->width, f->height);
   if (picture.Empty()) return;
   BitBlt(picture.Dc(), 0, 0, f->width, f->height, image.Dc(), f->x, f->y, SRCCOPY);
   // Integer division truncates toward zero, so an oversized frame overhangs evenly.
-  const int x = rect.left + (rect.right - rect.left - f->width) / 2;
-  const int y = rect.top + (rect.bottom - rect.top - f->height) / 2;
+  const int x = rect.left + (size->cx - f->width) / 2;
+  const int y = rect.top + (size->cy - f->height) / 2;
   if (transparent) {
     DrawTransparentBitmap(dc, RECT{x, y, x + f->width, y + f->height}, picture, kSkinColourKey);
   } else {

@@ -9,7 +9,7 @@ namespace {
 // The frame and margins when they can be drawn without reading outside the picture.
 std::optional<FrameRect> StripFrame(const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
                                     Strip strip) {
-  if (rect.right < rect.left || rect.bottom < rect.top || image.Empty()) return std::nullopt;
+  if (!DestinationSize(rect) || image.Empty()) return std::nullopt;
   auto frame = SkinFrame(image.Width(), image.Height(), k, n, strip);
   if (!frame || margins.left < 0 || margins.right < 0 || margins.left + margins.right > frame->width)
     return std::nullopt;
@@ -22,7 +22,8 @@ void DrawSkinStrip(host::Canvas& canvas, const RECT& rect, const host::DibBitmap
                    int n, bool transparent, Strip strip) {
   const auto f = StripFrame(rect, image, margins, k, n, strip);
   if (!f) return;
-  const int W = rect.right - rect.left, H = rect.bottom - rect.top;
+  const SIZE size = *DestinationSize(rect);
+  const int W = size.cx, H = size.cy;
   host::DibBitmap picture(W, H);
   if (picture.Empty()) return;
   HDC dc = picture.Dc();
@@ -48,7 +49,8 @@ void DrawSkinStripDirect(HDC dc, const RECT& rect, const host::DibBitmap& image,
   const auto f = StripFrame(rect, image, margins, k, n, strip);
   if (!f) return;
   HDC src = image.Dc();
-  const int DW = rect.right - rect.left, DH = rect.bottom - rect.top;
+  const SIZE size = *DestinationSize(rect);
+  const int DW = size.cx, DH = size.cy;
   if (f->width > DW) {
     StretchBlt(dc, rect.left, rect.top, DW, DH, src, f->x, f->y, f->width, f->height, SRCCOPY);
     return;

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
+#include "skin/draw/frame_geometry.h"
+
 namespace skin {
 
 void DrawTransparentBitmap(HDC dc, const RECT& rect, const host::DibBitmap& bitmap, COLORREF key,
                            host::KeyBlit how) {
-  if (rect.right < rect.left || rect.bottom < rect.top || bitmap.Empty()) return;
-  const int w = std::min<int>(rect.right - rect.left, bitmap.Width());
-  const int h = std::min<int>(rect.bottom - rect.top, bitmap.Height());
+  const auto size = DestinationSize(rect);
+  if (!size || bitmap.Empty()) return;
+  const int w = std::min<int>(size->cx, bitmap.Width());
+  const int h = std::min<int>(size->cy, bitmap.Height());
   if (w <= 0 || h <= 0) return;
   host::Bitmap mask = bitmap.Mask(key);
   if (!mask) return;

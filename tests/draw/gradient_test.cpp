@@ -110,3 +110,10 @@ TEST(GradientFill, SystemColoursAreResolved) {
   EXPECT_EQ(target.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(target.Pixel(3, 1), GetSysColor(COLOR_BTNFACE));
 }
+
+TEST(GradientFill, RectanglesLongerThanAnySurfaceAreNotPainted) {
+  auto target = drawtest::Filled(8, 8, RGB(0, 0, 99));
+  skin::GradientFill(target.Dc(), {0, -0x40000000, 8, 0x40000000}, 0, 1, RGB(255, 255, 255));
+  skin::GradientFill(target.Dc(), {-0x7FFFFFFF, 0, 0x7FFFFFFF, 8}, 0, 0, RGB(255, 255, 255));
+  EXPECT_EQ(target.Pixel(4, 4), RGB(0, 0, 99));
+}

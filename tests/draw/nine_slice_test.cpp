@@ -270,3 +270,10 @@ TEST(TileBitmap, SourceRectanglesOutsideThePictureDrawNothing) {
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 40; ++x) ASSERT_EQ(target.Pixel(x, y), BackgroundPixel(x, y));
 }
+
+TEST(NineSlice, RectanglesTooLargeToAllocateDrawNothing) {
+  const auto image = CodedPicture(30, 30);
+  for (RECT r : {RECT{0, 0, 1 << 20, 1 << 20}, RECT{0, 0, 0x7FFFFFFF, 2}, RECT{-0x40000000, 0, 0x40000000, 5}}) {
+    EXPECT_TRUE(ComposeSkinElement(r, image, kMargins, 1, 1, true, Strip::Horizontal).Empty());
+  }
+}

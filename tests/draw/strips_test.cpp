@@ -30,11 +30,15 @@ void ExpectStretchedRows(const host::DibBitmap& b, const RECT& r, int fh) {
     ASSERT_TRUE(s) << y;
     ASSERT_GE(s->y, previous) << y;
     ASSERT_LT(s->y, fh) << y;
-    if (y == r.top) ASSERT_EQ(s->y, 0);
+    if (y == r.top) {
+      ASSERT_EQ(s->y, 0);
+    }
     previous = s->y;
     for (int x = r.left; x < r.right; ++x) {
       const auto t = SourceOf(b.Pixel(x, y));
-      if (t) ASSERT_EQ(t->y, s->y) << x << ", " << y;
+      if (t) {
+        ASSERT_EQ(t->y, s->y) << x << ", " << y;
+      }
     }
   }
 }
@@ -91,8 +95,11 @@ TEST(DrawSkinStrip, KeyedStripKeepsTheDestinationUnderMagenta) {
   for (int x = 5; x < 93; ++x) {
     const bool key = (x - 5) % 28 == 7;
     for (int y = 0; y < 20; ++y) {
-      if (key) ASSERT_EQ(target.Pixel(x, y), BackgroundPixel(x, y)) << x << ", " << y;
-      else ASSERT_EQ(SourceX(target, x, y), 5 + (x - 5) % 28) << x << ", " << y;
+      if (key) {
+        ASSERT_EQ(target.Pixel(x, y), BackgroundPixel(x, y)) << x << ", " << y;
+      } else {
+        ASSERT_EQ(SourceX(target, x, y), 5 + (x - 5) % 28) << x << ", " << y;
+      }
     }
   }
 }
@@ -204,4 +211,16 @@ TEST(StretchSkinFrame, KeyedOnACanvas) {
     for (int x = 5; x < 9; ++x) EXPECT_EQ(target.Pixel(x, y), BackgroundPixel(x, y)) << x << ", " << y;
   EXPECT_EQ(target.Pixel(9, 5), RGB(11, 0, 7));
   EXPECT_EQ(target.Pixel(44, 24), RGB(19, 9, 7));
+}
+
+TEST(SingleFrames, HugeRectanglesDrawNothing) {
+  const auto image = CodedPicture(30, 10);
+  auto target = Background(20, 20);
+  const RECT huge{-0x40000000, -0x40000000, 0x40000000, 0x40000000};
+  skin::StretchSkinFrame(target.Dc(), huge, image, 1, 3, false);
+  skin::CenterSkinFrame(target.Dc(), huge, image, 1, 3, false);
+  skin::DrawSkinStrip(target.GetCanvas(), huge, image, kMargins, 1, 3, false, Strip::Horizontal);
+  skin::DrawSkinStripDirect(target.Dc(), huge, image, kMargins, 1, 3, Strip::Horizontal);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(target.Pixel(x, y), BackgroundPixel(x, y));
 }
