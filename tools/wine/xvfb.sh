@@ -14,5 +14,6 @@ start_xvfb() {
 
 stop_xvfb() {
   wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
   [[ -n ${BRINDLE_XVFB_PID:-} ]] && kill "$BRINDLE_XVFB_PID" 2>/dev/null || true
 }
