@@ -180,7 +180,9 @@ HDC DibBitmap::Dc() const {
 }
 
 Canvas& DibBitmap::GetCanvas() {
-  if (!canvas_) canvas_ = std::make_unique<Canvas>(Dc());
+  if (!canvas_) canvas_ = std::make_unique<Canvas>();
+  // A canvas taken while the bitmap was still empty gets the DC once it exists.
+  if (HDC dc = Dc(); dc && canvas_->Handle() != dc) canvas_->SetHandle(dc);
   return *canvas_;
 }
 

@@ -60,6 +60,7 @@ public:
   // The memory DC the picture is selected into, created on first use; null
   // for an empty bitmap.
   HDC Dc() const;
+  // The canvas over Dc(); it keeps its brush, pen and font across resizes.
   Canvas& GetCanvas();
 
   bool Transparent() const noexcept { return transparent_; }

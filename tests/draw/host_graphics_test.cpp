@@ -74,6 +74,14 @@ TEST(DibBitmap, ResizingKeepsTheCanvasAndItsSettings) {
   EXPECT_EQ(b.Pixel(5, 5), RGB(9, 8, 7));
 }
 
+TEST(DibBitmap, ACanvasTakenWhileEmptyDrawsOnceThereArePixels) {
+  DibBitmap b;
+  b.GetCanvas().SetBrushColour(RGB(3, 4, 5));
+  b.SetSize(5, 5);
+  b.GetCanvas().FillRect({0, 0, 5, 5});
+  EXPECT_EQ(b.Pixel(4, 4), RGB(3, 4, 5));
+}
+
 TEST(DibBitmap, ClonesAreIndependent) {
   auto a = drawtest::CodedPicture(4, 4);
   a.SetTransparent(true);
