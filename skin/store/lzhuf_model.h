@@ -49,22 +49,26 @@ static_assert(kPositionTables.d_code[0xFF] == 63 && kPositionTables.d_len[0xFF] 
 static_assert(kPositionTables.d_code[0x50] == 4 && kPositionTables.d_len[0x4F] == 4);
 
 // Adaptive Huffman tree: nodes sorted by frequency, a sibling pair always at an
-// even index followed by the odd one; leaves are T + symbol.
+// even index followed by the odd one; leaves are T + symbol. Every value fits
+// in 16 bits; the tables hold 32-bit entries because those update faster.
 struct AdaptiveTree {
-  std::array<std::uint16_t, T + 1> freq;  // + sentinel
-  std::array<std::int16_t, T + N_CHAR> prnt;
-  std::array<std::int16_t, T> son;
+  using Count = std::uint32_t;
+  using Node = std::int32_t;
+
+  std::array<Count, T + 1> freq;  // + sentinel
+  std::array<Node, T + N_CHAR> prnt;
+  std::array<Node, T> son;
 
   void Start() {
     for (int i = 0; i < N_CHAR; ++i) {
       freq[i] = 1;
-      son[i] = static_cast<std::int16_t>(i + T);
-      prnt[i + T] = static_cast<std::int16_t>(i);
+      son[i] = i + T;
+      prnt[i + T] = i;
     }
     for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-      freq[j] = static_cast<std::uint16_t>(freq[i] + freq[i + 1]);
-      son[j] = static_cast<std::int16_t>(i);
-      prnt[i] = prnt[i + 1] = static_cast<std::int16_t>(j);
+      freq[j] = freq[i] + freq[i + 1];
+      son[j] = i;
+      prnt[i] = prnt[i + 1] = j;
     }
     freq[T] = 0xFFFF;
     prnt[R] = 0;
@@ -75,7 +79,7 @@ struct AdaptiveTree {
     int j = 0;
     for (int i = 0; i < T; ++i) {
       if (son[i] >= T) {
-        freq[j] = static_cast<std::uint16_t>((freq[i] + 1) / 2);
+        freq[j] = (freq[i] + 1) / 2;
         son[j] = son[i];
         ++j;
       }
@@ -89,15 +93,15 @@ struct AdaptiveTree {
         freq[m] = freq[m - 1];
         son[m] = son[m - 1];
       }
-      freq[k] = static_cast<std::uint16_t>(f);
-      son[k] = static_cast<std::int16_t>(i);
+      freq[k] = f;
+      son[k] = i;
     }
     for (int i = 0; i < T; ++i) {
       const int k = son[i];
       if (k >= T) {
-        prnt[k] = static_cast<std::int16_t>(i);
+        prnt[k] = i;
       } else {
-        prnt[k] = prnt[k + 1] = static_cast<std::int16_t>(i);
+        prnt[k] = prnt[k + 1] = i;
       }
     }
   }
@@ -113,17 +117,17 @@ struct AdaptiveTree {
         }
         --l;
         freq[c] = freq[l];
-        freq[l] = static_cast<std::uint16_t>(k);
+        freq[l] = k;
 
         const int i = son[c];
-        prnt[i] = static_cast<std::int16_t>(l);
-        if (i < T) prnt[i + 1] = static_cast<std::int16_t>(l);
+        prnt[i] = l;
+        if (i < T) prnt[i + 1] = l;
 
         const int j = son[l];
-        son[l] = static_cast<std::int16_t>(i);
-        prnt[j] = static_cast<std::int16_t>(c);
-        if (j < T) prnt[j + 1] = static_cast<std::int16_t>(c);
-        son[c] = static_cast<std::int16_t>(j);
+        son[l] = i;
+        prnt[j] = c;
+        if (j < T) prnt[j + 1] = c;
+        son[c] = j;
 
         c = l;
       }
