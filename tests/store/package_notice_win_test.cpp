@@ -51,7 +51,12 @@ TEST(PackageNotice, ShowsTheOldPackageTextInAMessageBox) {
     EnumThreadWindows(tid, FindBox, reinterpret_cast<LPARAM>(&found));
   }
   ASSERT_NE(found.box, nullptr) << "no message box appeared";
-  EnumChildWindows(found.box, ReadStatics, reinterpret_cast<LPARAM>(&found));
+  // The box exists before its text is filled in.
+  for (int i = 0; i < 400 && found.text.find(L"Please update") == std::wstring::npos; ++i) {
+    found.text.clear();
+    EnumChildWindows(found.box, ReadStatics, reinterpret_cast<LPARAM>(&found));
+    if (found.text.find(L"Please update") == std::wstring::npos) Sleep(25);
+  }
   EXPECT_NE(found.text.find(L"This is Older Skin File"), std::wstring::npos);
   EXPECT_NE(found.text.find(L"Please update to new version !"), std::wstring::npos);
 
