@@ -47,6 +47,7 @@ void TForm1::Loaded() {
   ActionList1 = Bind<host::TActionList>(*this, "ActionList1");
   FileRun1 = Bind<host::TFileRun>(*this, "FileRun1");
   Timer1 = Bind<host::TTimer>(*this, "Timer1");
+  SkinData1 = Bind<skin::TSkinData>(*this, "SkinData1");
 }
 
 void TForm1::ApplyLanguage(int index) {

@@ -5,6 +5,7 @@
 #include "host/dialogs/open_dialog.h"
 #include "host/system/file_run.h"
 #include "host/system/timer.h"
+#include "skin/data/skin_data.h"
 
 // The launcher's one window: the list of map files, Add, Delete, Clear and Run.
 class TForm1 : public host::TForm {
@@ -27,6 +28,7 @@ public:
   host::TActionList* ActionList1 = nullptr;
   host::TFileRun* FileRun1 = nullptr;
   host::TTimer* Timer1 = nullptr;
+  skin::TSkinData* SkinData1 = nullptr;
 
   void FormShow(host::TComponent* sender);
   void Button1Click(host::TComponent* sender);

@@ -45,4 +45,58 @@ public:
   std::int32_t PressedColour2 = kColourNotGiven;
 };
 
+// An element with a second picture (tabs and their border, up-down glyphs,
+// the mirrored combo button, the frame borders).
+class TDataSkinBorder : public TDataSkinObject {
+public:
+  host::DibBitmap Image2;
+};
+
+// The push-button element, with the check-box and radio-button pictures.
+class TDataSkinButton : public TDataSkinObject {
+public:
+  host::DibBitmap CheckImage;
+  host::DibBitmap RadioImage;
+  std::int32_t RadioFrames = 0;
+  std::int32_t CheckFrames = 0;
+  bool HasNormalColour2 = false;
+  bool HasMouseOverColour2 = false;
+  bool HasPressedColour2 = false;
+};
+
+// Colour value meaning "no colour".
+inline constexpr std::int32_t kNoColour = 0x1FFFFFFF;
+
+// The caption text element.
+class TDataSkinTitle : public TDataSkinObject {
+public:
+  std::int32_t TextAlignment = 0;
+  std::int32_t TextBackground = 0;
+  std::int32_t FontHeight = 0;
+  std::int32_t TextBackLeft = 0;
+  std::int32_t TextBackRight = 0;
+  std::int32_t ActiveTextColour = kNoColour;
+  std::int32_t InactiveTextColour = kNoColour;
+};
+
+// One caption button.
+class TDataSkinSysButton : public TDataSkinObject {
+public:
+  std::int32_t Action = 0;
+  std::int32_t Align = 0;
+  std::int32_t XCoord = 0;
+  std::int32_t YCoord = 0;
+  std::int32_t CombineOp = 0;
+  std::int32_t Visibility = 0;
+  std::int32_t Visibility1 = 0;
+};
+
+// The group-box caption element.
+class TDataSkinBoxLabel : public TDataSkinObject {
+public:
+  std::int32_t BackgroundLeftShift = 0;
+  std::int32_t BackgroundRightShift = 0;
+  std::int32_t BackgroundAlignment = 0;
+};
+
 }  // namespace skin

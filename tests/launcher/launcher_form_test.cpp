@@ -21,6 +21,7 @@ class LauncherFormTest : public ::testing::Test {
 protected:
   void SetUp() override {
     Application().Initialize();
+    RegisterComponentClass(skin::TSkinData::Info());
     form = new TForm1(&owner);
     form->LoadStoredForm();
     form->Handle();

@@ -1,0 +1,120 @@
+#pragma once
+// The skin data component a form carries: it keeps the skin package as a
+// stored property of the form (or loads it from a skin file), reads it into
+// element descriptors and colours, and tells the skin manager when to skin,
+// unskin or re-skin.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/core/component.h"
+#include "host/gdi/handles.h"
+#include "host/graphics/dib_bitmap.h"
+#include "skin/data/skin_elements.h"
+
+namespace skin {
+
+// Bit numbers of the SkinControls set.
+enum TSkinControlType : std::uint32_t {
+  xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton, xcProgress,
+  xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab,
+  xcTrackBar, xcSystemMenu, xcFastReport,
+};
+// Bit numbers of the Options set.
+enum TSkinOption : std::uint32_t {
+  xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
+  xoMDIChildBorder,
+};
+enum class TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
+
+constexpr std::uint32_t Bit(std::uint32_t member) { return 1u << member; }
+
+class TSkinData : public host::TComponent {
+public:
+  static constexpr char kVersion[] = "3.91.01.08";
+
+  explicit TSkinData(host::TComponent* owner);
+  ~TSkinData() override;
+  static const host::ClassInfo& Info();
+  const host::ClassInfo& Class() const override { return Info(); }
+
+  bool Active() const { return active_; }
+  void SetActive(bool active);
+  std::int32_t DisableTag() const { return disable_tag_; }
+  void SetDisableTag(std::int32_t tag) { disable_tag_ = tag; }
+  std::uint32_t SkinControls() const { return skin_controls_; }
+  void SetSkinControls(std::uint32_t controls) { skin_controls_ = controls; }
+  std::uint32_t Options() const { return options_; }
+  void SetOptions(std::uint32_t options) { options_ = options; }
+  const host::StringList& Skin3rd() const { return skin3rd_; }
+  void SetSkin3rd(const host::StringList& rows) { skin3rd_ = rows; }
+  const std::string& SkinFile() const { return skin_file_; }
+  void SetSkinFile(std::string path);
+  std::string SkinStore() const { return "(none)"; }  // there is no form designer here
+  void SetSkinStore(std::string) {}
+  TSkinFormType SkinFormtype() const { return form_type_; }
+  void SetSkinFormtype(TSkinFormType type) { form_type_ = type; }
+  std::string Version() const { return kVersion; }
+  void SetVersion(std::string) {}
+  bool MenuUpdate() const { return menu_update_; }
+  void SetMenuUpdate(bool on) { menu_update_ = on; }
+  bool MenuMerge() const { return menu_merge_; }
+  void SetMenuMerge(bool on) { menu_merge_ = on; }
+
+  // "SkinStream": a 32-bit little-endian length, then the package.
+  host::Bytes WriteSkinStream() const;
+  void ReadSkinStream(const host::Bytes& data);
+
+  // Reads the package into descriptors; false when the package was refused
+  // (the previous descriptors stay). Decompression errors are raised.
+  bool LoadSkin();
+  void Loaded() override;
+  void ApplySkinChange();
+  void FilterFormClass(std::string_view class_name, bool& do_skin);
+  void NotifySkinChanged();
+
+  bool SkinMissing() const { return skin_missing_; }
+  const std::vector<std::uint8_t>& Package() const { return package_; }
+  const std::string& RefusalReason() const { return refusal_; }
+  const SkinElements& Elements() const { return elements_; }
+  HIMAGELIST CheckMarkImages() const { return check_marks_; }
+  const host::DibBitmap& ApplicationIcon() const { return app_icon_; }
+  HFONT CaptionFont() const { return caption_font_; }
+  SIZE MaximizedSize() const { return maximized_; }
+
+  std::function<void(TSkinData* sender, std::string_view name, bool& do_skin)> OnFormSkin;
+  host::NotifyEvent OnSkinChanged;
+  void SetOnSkinChanged(host::NotifyEvent e) { OnSkinChanged = std::move(e); }
+
+private:
+  void BuildApplicationIcon();
+  void MakeCaptionFont();
+
+  bool active_ = false;
+  std::int32_t disable_tag_ = 99;
+  std::uint32_t skin_controls_ = 0x1FFFFB;
+  std::uint32_t options_ = 0x48;
+  host::StringList skin3rd_;
+  std::string skin_file_;
+  TSkinFormType form_type_ = TSkinFormType::sfMainform;
+  bool menu_update_ = true;
+  bool menu_merge_ = false;
+
+  std::vector<std::uint8_t> package_;
+  bool skin_missing_ = true;
+  std::string refusal_;
+  SkinElements elements_;
+  HIMAGELIST check_marks_ = nullptr;
+  host::DibBitmap app_icon_;
+  host::Font caption_font_;
+  SIZE maximized_{};
+};
+
+// The rows that map further control classes to control kinds, as a new component has them.
+const host::StringList& DefaultSkin3rd();
+
+}  // namespace skin
