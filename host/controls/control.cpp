@@ -53,6 +53,8 @@ void TControl::SetParentComponent(TComponent* parent) {
   if (auto* win = dynamic_cast<TWinControl*>(parent)) SetParent(win);
 }
 
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
 void TControl::SetBounds(int left, int top, int width, int height) {
   left_ = left;
   top_ = top;

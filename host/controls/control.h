@@ -26,6 +26,7 @@ public:
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
   void SetParentComponent(TComponent* parent) override;
+  TComponent* GetParentComponent() const override;
 
   int Left() const { return left_; }
   int Top() const { return top_; }

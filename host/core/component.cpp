@@ -31,4 +31,19 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
 
 NotifyEvent TComponent::FindMethod(std::string_view) { return nullptr; }
 
+void TComponent::SetHandlerName(std::string_view event, std::string method) {
+  for (auto& [name, handler] : handler_names_)
+    if (SameText(name, event)) {
+      handler = std::move(method);
+      return;
+    }
+  handler_names_.emplace_back(std::string(event), std::move(method));
+}
+
+std::string TComponent::HandlerName(std::string_view event) const {
+  for (const auto& [name, handler] : handler_names_)
+    if (SameText(name, event)) return handler;
+  return {};
+}
+
 }  // namespace host

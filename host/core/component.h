@@ -35,9 +35,15 @@ public:
 
   // The handler a stored form names for an event, looked up on the root it is read into.
   virtual NotifyEvent FindMethod(std::string_view name);
-  // Called by the stored-form reader with the component this one is nested in
-  // (a control takes it as its parent, an action as its list).
+  // The component this one is nested in within a stored form (a control's
+  // parent, an action's list); the reader sets it, the writer follows it.
   virtual void SetParentComponent(TComponent*) {}
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+
+  // The names of the handlers a stored form gave this component's events,
+  // kept so that the form can be written back as it was read.
+  void SetHandlerName(std::string_view event, std::string method);
+  std::string HandlerName(std::string_view event) const;
 
 private:
   TComponent* owner_;
@@ -45,6 +51,7 @@ private:
   std::string name_;
   std::int32_t tag_ = 0;
   bool loading_ = false;
+  std::vector<std::pair<std::string, std::string>> handler_names_;
 };
 
 }  // namespace host

@@ -28,6 +28,7 @@ void ReadProperty(TComponent& root, TComponent& comp, const StoredProperty& prop
     if (!method) Fail(prop.line, std::string(path) + " takes the name of a handler");
     NotifyEvent handler = root.FindMethod(method->name);
     if (!handler) Fail(prop.line, root.Name() + " has no handler " + method->name);
+    comp.SetHandlerName(info->name, method->name);
     value = std::move(handler);
   }
   try {

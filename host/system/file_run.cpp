@@ -52,6 +52,8 @@ void TFileRun::SetParentComponent(TComponent* parent) {
   }
 }
 
+TComponent* TFileRun::GetParentComponent() const { return list_; }
+
 void TFileRun::Execute() {
   // The wide call: paths and parameters may hold letters of any language.
   const std::wstring op = Widen(operation_), file = Widen(file_name_), params = Widen(parameters_),

@@ -33,6 +33,7 @@ public:
   static const ClassInfo& Info();
   const ClassInfo& Class() const override { return Info(); }
   void SetParentComponent(TComponent* parent) override;
+  TComponent* GetParentComponent() const override;
 
 #define HOST_TEXT_PROP(Name, field) \
   const std::string& Name() const { return field; } \

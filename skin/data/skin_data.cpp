@@ -1,5 +1,6 @@
 #include "skin/data/skin_data.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -99,9 +100,9 @@ const host::ClassInfo& TSkinData::Info() {
 
 host::Bytes TSkinData::WriteSkinStream() const {
   const auto n = static_cast<std::uint32_t>(package_.size());
-  host::Bytes out{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
-                  static_cast<std::uint8_t>(n >> 24)};
-  out.insert(out.end(), package_.begin(), package_.end());
+  host::Bytes out(4 + package_.size());
+  for (int i = 0; i < 4; ++i) out[static_cast<size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
+  std::copy(package_.begin(), package_.end(), out.begin() + 4);
   return out;
 }
 

@@ -7,6 +7,7 @@
 #include "host/controls/form.h"
 #include "host/core/error.h"
 #include "host/stream/form_reader.h"
+#include "host/stream/form_writer.h"
 #include "host/system/file_run.h"
 #include "host/system/timer.h"
 
@@ -133,6 +134,44 @@ end)"));
   EXPECT_TRUE(blob->loading_when_read);
   EXPECT_EQ(g_loaded, (std::vector<std::string>{"Main", "Blob1", "Blob2"}));
   EXPECT_EQ(std::get<Bytes>(*GetPropValue(*blob, "Data")), (Bytes{5, 0, 0, 0, 'H', 'E', 'L', 'L', 'O'}));
+}
+
+TEST_F(FormReaderTest, WrittenFormReadsBackToTheSameText) {
+  const std::string stored = R"(object Main: TTestForm
+  Caption = 'It''s'#9'Зробити'
+  ClientWidth = 300
+  object Ok: TButton
+    Caption = 'OK'
+    Font.Style = [fsBold]
+    OnClick = Clicked
+  end
+  object Actions: TActionList
+    object Run: TFileRun
+      FileName = 'tool.exe'
+    end
+  end
+  object Blob1: TBlob
+    Data = {05000000 48454C4C4F}
+  end
+end)";
+  TTestForm first(&owner);
+  ReadComponent(first, ParseStoredForm(stored));
+  const std::string written = WriteStoredForm(first);
+
+  TTestForm second(&owner);
+  ReadComponent(second, ParseStoredForm(written));
+  EXPECT_EQ(WriteStoredForm(second), written);
+  EXPECT_EQ(second.Caption(), "It's\tЗробити");
+  auto* ok = dynamic_cast<TButton*>(second.FindComponent("Ok"));
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->Parent(), &second);
+  EXPECT_EQ(ok->Font()->Style(), fsBold);
+  ok->Click();
+  EXPECT_EQ(second.clicked_by, ok);  // the handler is written by name and found again
+  auto* run = dynamic_cast<TFileRun*>(second.FindComponent("Run"));
+  ASSERT_NE(run, nullptr);
+  EXPECT_EQ(run->GetParentComponent(), second.FindComponent("Actions"));
+  EXPECT_EQ(dynamic_cast<TBlob*>(second.FindComponent("Blob1"))->payload, (Bytes{'H', 'E', 'L', 'L', 'O'}));
 }
 
 std::string ReadError(std::string_view text) {

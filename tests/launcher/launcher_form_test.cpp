@@ -8,6 +8,8 @@
 
 #include "host/app/application.h"
 #include "host/core/text.h"
+#include "host/stream/form_reader.h"
+#include "host/stream/form_writer.h"
 #include "launcher/centring.h"
 #include "launcher/language.h"
 #include "launcher/main_form.h"
@@ -111,6 +113,18 @@ TEST_F(LauncherFormTest, DeleteRemovesOnlyTheSelection) {
   form->ListBox1->SetItemIndex(0);
   form->Button2Click(form->Button2);
   EXPECT_EQ(form->ListBox1->Items(), (StringList{"b"}));
+}
+
+TEST_F(LauncherFormTest, StoredFormWithItsSkinWritesBackTheSameBytes) {
+  ASSERT_FALSE(form->SkinData1->Package().empty()) << "the build stores the default skin in the form";
+  EXPECT_FALSE(form->SkinData1->SkinMissing());
+  const std::string written = WriteStoredForm(*form);
+
+  auto* again = new TForm1(&owner);
+  ReadComponent(*again, ParseStoredForm(written));
+  EXPECT_EQ(again->SkinData1->Package(), form->SkinData1->Package());
+  EXPECT_EQ(again->SkinData1->WriteSkinStream(), form->SkinData1->WriteSkinStream());
+  EXPECT_EQ(WriteStoredForm(*again), written);
 }
 
 TEST(ToolParameters, QuotedFilesThenO) {
