@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "host/core/colors.h"
+#include "host/core/colour.h"
 #include "host/core/properties.h"
 #include "host/gdi/handles.h"
 

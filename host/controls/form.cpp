@@ -112,7 +112,7 @@ void TForm::WndProc(TMessage& m) {
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(WindowHandle(), &r);
-      Brush brush(CreateSolidBrush(ColorToRgb(color_)));
+      Brush brush(CreateSolidBrush(ColourToRgb(color_)));
       FillRect(reinterpret_cast<HDC>(m.WParam), &r, brush);
       m.Result = 1;
       return;

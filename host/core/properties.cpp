@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "host/core/colors.h"
+#include "host/core/colour.h"
 #include "host/core/error.h"
 #include "host/core/text.h"
 
@@ -63,7 +63,7 @@ Value Coerce(const PropInfo& prop, const Value& value) {
     case PropKind::Color:
       if (std::holds_alternative<std::int64_t>(value)) return value;
       if (const auto* id = std::get_if<Ident>(&value))
-        if (auto c = ColorFromIdent(id->name)) return std::int64_t{*c};
+        if (auto c = ColourFromIdent(id->name)) return std::int64_t{*c};
       return fail("a colour");
     case PropKind::Boolean:
       if (std::holds_alternative<bool>(value)) return value;

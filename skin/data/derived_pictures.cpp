@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "host/graphics/canvas.h"
-#include "host/graphics/colour.h"
+#include "host/core/colour.h"
 #include "skin/draw/bitmap_effects.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/gradient.h"

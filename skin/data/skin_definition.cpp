@@ -6,7 +6,7 @@
 #include "skin/data/derived_pictures.h"
 #include "skin/data/element_readers.h"
 #include "skin/draw/bitmap_effects.h"
-#include "host/graphics/colour.h"
+#include "host/core/colour.h"
 
 namespace skin {
 namespace {

@@ -8,15 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "host/core/colour.h"
 #include "host/gdi/handles.h"
 #include "skin/data/descriptors.h"
 
 namespace skin {
 
-// A colour value: 0x00BBGGRR, or 0xFF000000 + n for system colour n.
-constexpr std::int32_t SystemColour(int index) {
-  return static_cast<std::int32_t>(0xFF000000u + static_cast<std::uint32_t>(index));
-}
+using host::SystemColour;
 
 struct SkinColours {
   std::int32_t WindowText = SystemColour(8);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/graphics/colour.h"
+#include "host/core/colour.h"
 
 namespace skin {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "host/gdi/handles.h"
-#include "host/graphics/colour.h"
+#include "host/core/colour.h"
 
 namespace skin {
 

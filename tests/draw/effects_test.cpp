@@ -1,7 +1,7 @@
 // Bitmap effects and colour arithmetic.
 #include <gtest/gtest.h>
 
-#include "host/graphics/colour.h"
+#include "host/core/colour.h"
 #include "pictures.h"
 #include "skin/draw/bitmap_copy.h"
 #include "skin/draw/bitmap_effects.h"

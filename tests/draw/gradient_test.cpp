@@ -1,7 +1,7 @@
 // Gradient tables, their cache, and line-by-line gradient fills.
 #include <gtest/gtest.h>
 
-#include "host/graphics/colour.h"
+#include "host/core/colour.h"
 #include "pictures.h"
 #include "skin/draw/gradient.h"
 

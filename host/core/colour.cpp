@@ -1,6 +1,4 @@
-#include "host/core/colors.h"
-
-#include <windows.h>
+#include "host/core/colour.h"
 
 #include <utility>
 
@@ -8,7 +6,7 @@
 
 namespace host {
 
-std::optional<TColor> ColorFromIdent(std::string_view ident) noexcept {
+std::optional<TColor> ColourFromIdent(std::string_view ident) noexcept {
   static constexpr std::pair<std::string_view, TColor> kNames[] = {
       {"clNone", clNone},       {"clBlack", clBlack},   {"clWhite", clWhite},
       {"clBtnFace", clBtnFace}, {"clWindow", clWindow}, {"clWindowText", clWindowText},
@@ -19,12 +17,6 @@ std::optional<TColor> ColorFromIdent(std::string_view ident) noexcept {
   for (const auto& [name, value] : kNames)
     if (SameText(name, ident)) return value;
   return std::nullopt;
-}
-
-std::uint32_t ColorToRgb(TColor color) noexcept {
-  const auto c = static_cast<std::uint32_t>(color);
-  if ((c & 0xFF000000u) == 0xFF000000u) return GetSysColor(static_cast<int>(c & 0xFF));
-  return c & 0x00FFFFFFu;
 }
 
 }  // namespace host
