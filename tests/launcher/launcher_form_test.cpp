@@ -13,6 +13,7 @@
 #include "launcher/centring.h"
 #include "launcher/language.h"
 #include "launcher/main_form.h"
+#include "launcher/skin_option.h"
 #include "launcher/tool_command.h"
 
 using namespace host;
@@ -125,6 +126,35 @@ TEST_F(LauncherFormTest, StoredFormWithItsSkinWritesBackTheSameBytes) {
   EXPECT_EQ(again->SkinData1->Package(), form->SkinData1->Package());
   EXPECT_EQ(again->SkinData1->WriteSkinStream(), form->SkinData1->WriteSkinStream());
   EXPECT_EQ(WriteStoredForm(*again), written);
+}
+
+std::wstring SkinPath(const char* name) {
+  std::wstring path = L"Z:" + Widen(BRINDLE_SKINS_DIR) + L"/" + Widen(name);
+  for (wchar_t& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
+}
+
+TEST_F(LauncherFormTest, SkinFileOptionReplacesTheStoredSkinOnlyWithAGoodPackage) {
+  const auto stored = form->SkinData1->Package();
+  std::string why;
+  EXPECT_FALSE(TrySkinFile(*form->SkinData1, L"C:\\no such folder\\none.skn", why));
+  EXPECT_NE(why, "");
+  EXPECT_EQ(form->SkinData1->Package(), stored);
+  EXPECT_FALSE(form->SkinData1->SkinMissing());
+
+  const std::wstring junk = SkinPath("junk.skn");
+  std::ofstream(junk.c_str(), std::ios::binary) << "not a skin package at all";
+  EXPECT_FALSE(TrySkinFile(*form->SkinData1, junk, why));
+  EXPECT_NE(why, "");
+  EXPECT_EQ(form->SkinData1->Package(), stored);
+  EXPECT_FALSE(form->SkinData1->SkinMissing());
+  DeleteFileW(junk.c_str());
+
+  ASSERT_TRUE(TrySkinFile(*form->SkinData1, SkinPath("dark.skn"), why)) << why;
+  EXPECT_NE(form->SkinData1->Package(), stored);
+  EXPECT_FALSE(form->SkinData1->SkinMissing());
+  EXPECT_EQ(form->SkinData1->SkinFile(), Narrow(SkinPath("dark.skn")));
 }
 
 TEST(ToolParameters, QuotedFilesThenO) {
