@@ -18,3 +18,14 @@ function(brindle_add_test name)
     set_tests_properties(${BRINDLE_TEST_PREFIX}${name} PROPERTIES RUN_SERIAL TRUE)
   endif()
 endfunction()
+
+# brindle_add_subfolders(): adds every subfolder of the current folder that has
+# a CMakeLists.txt, so a new test, tool, benchmark or fuzz target adds itself.
+function(brindle_add_subfolders)
+  file(GLOB entries LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(dir IN LISTS entries)
+    if(EXISTS ${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()

@@ -9,13 +9,6 @@
 namespace host {
 namespace {
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 std::map<std::string, const ClassInfo*>& Registry() {
   static std::map<std::string, const ClassInfo*> classes;
   return classes;
@@ -42,10 +35,10 @@ bool ClassInfo::InheritsFrom(const ClassInfo& base) const noexcept {
   return false;
 }
 
-void RegisterComponentClass(const ClassInfo& info) { Registry()[Lower(info.name)] = &info; }
+void RegisterComponentClass(const ClassInfo& info) { Registry()[LowerCase(info.name)] = &info; }
 
 const ClassInfo* FindClass(std::string_view name) noexcept {
-  const auto it = Registry().find(Lower(name));
+  const auto it = Registry().find(LowerCase(name));
   return it == Registry().end() ? nullptr : it->second;
 }
 

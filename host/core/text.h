@@ -12,5 +12,6 @@ std::string Narrow(std::wstring_view utf16);
 std::wstring FromCodePage(std::string_view bytes, unsigned code_page);
 
 bool SameText(std::string_view a, std::string_view b) noexcept;  // ASCII case-insensitive
+std::string LowerCase(std::string_view text);                     // A to Z only
 
 }  // namespace host

@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
+#include "skin/store/ascii.h"
+
 
 namespace skin {
 namespace {
 
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
-
 bool IsCaptionButtonSection(const DefinitionSource& src, const std::string& section) {
-  const std::string name = Upper(section);
+  const std::string name = store::AsciiUpperCase(section);
   if (name == "BUTTONS" || name == "BUTTON.RADIO" || name == "BUTTON.CHECKBOX" || name == "BUTTON") return false;
   if (!name.starts_with("BUTTON")) return false;
   return !(src.Int(section, "Action", 0) == -1 && src.Int(section, "Visibility", -1) != 0);
@@ -22,7 +17,7 @@ bool IsCaptionButtonSection(const DefinitionSource& src, const std::string& sect
 
 std::unique_ptr<TDataSkinSysButton> ReadCaptionButton(const DefinitionSource& src, const std::string& section) {
   auto b = std::make_unique<TDataSkinSysButton>();
-  b->Name = Upper(section);
+  b->Name = store::AsciiUpperCase(section);
   b->Action = src.Int(section, "Action", 0);
   b->Align = src.Int(section, "Align", 0);
   b->XCoord = src.Int(section, "Xcoord", 0);

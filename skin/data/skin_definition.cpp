@@ -6,6 +6,7 @@
 #include "skin/data/derived_pictures.h"
 #include "skin/data/element_readers.h"
 #include "skin/draw/bitmap_effects.h"
+#include "skin/store/ascii.h"
 #include "host/core/colour.h"
 
 namespace skin {
@@ -33,9 +34,7 @@ void ReadColours(const DefinitionSource& src, const std::vector<std::string>& se
 
   e.ExtraColours.clear();
   for (const std::string& section : sections) {
-    std::string upper = section;
-    for (char& ch : upper)
-      if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    const std::string upper = store::AsciiUpperCase(section);
     if (upper.starts_with("COLOUR") && upper != "COLOURS") e.ExtraColours.push_back(src.Colour(section, "color", SystemColour(8)));
   }
   for (int i = 0; i < 10; ++i)

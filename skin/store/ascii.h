@@ -14,6 +14,13 @@ inline std::string AsciiLowerCase(std::string_view text) {
   return s;
 }
 
+inline std::string AsciiUpperCase(std::string_view text) {
+  std::string s(text);
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
 inline bool AsciiEqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
