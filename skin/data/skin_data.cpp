@@ -193,7 +193,7 @@ void TSkinData::SetActive(bool active) {
 void TSkinData::SetSkinFile(std::string path) {
   skin_missing_ = true;
   skin_file_ = std::move(path);
-  if (Loading()) return;
+  // Also while the form is read: a form that names a skin file stores no package.
   std::ifstream file(host::Widen(skin_file_).c_str(), std::ios::binary);
   if (!file) return;
   package_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
