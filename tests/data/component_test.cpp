@@ -16,6 +16,7 @@
 #include "skin/manager/skin_manage.h"
 #include "skin/store/skin_reader.h"
 #include "test_skins.h"
+#include "tests/draw/gdi_census.h"
 #include "tools/skinpack/lzhuf_encoder.h"
 
 using namespace data_test;
@@ -390,6 +391,28 @@ TEST_F(Component, NotifySkinChangedRaisesTheEvent) {
   data.SetOnSkinChanged([&](host::TComponent* s) { sender = s; });
   data.NotifySkinChanged();
   EXPECT_EQ(sender, &data);
+}
+
+class ComponentResources : public SkinDataTest {
+protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(drawtest::InstallGdiCensus()); }
+};
+
+TEST_F(ComponentResources, LoadedTwiceAndFreedLeavesNoGdiObject) {
+  {
+    TSkinData warm{nullptr};
+    warm.ReadSkinStream(SmallSkin().Stream());
+    warm.Loaded();
+  }
+  const long before = drawtest::LiveGdiObjects();
+  {
+    TSkinData data{nullptr};
+    data.ReadSkinStream(SmallSkin().Stream());
+    data.Loaded();
+    data.Loaded();  // the caption font and application icon are made again
+    data.ReadSkinStream(SmallSkin().Stream());
+  }
+  EXPECT_EQ(drawtest::LiveGdiObjects(), before);
 }
 
 class LauncherForm : public SkinDataTest {};

@@ -6,6 +6,7 @@
 
 #include "skin/data/skin_data.h"
 #include "test_skins.h"
+#include "tests/draw/gdi_census.h"
 
 using namespace data_test;
 using skin::TSkinData;
@@ -369,6 +370,46 @@ TEST_F(DefinitionRules, CaptionTextColoursNeedAllThreeComponents) {
   EXPECT_EQ(t.ActiveTextColour, 0x002C0201);
   EXPECT_EQ(t.InactiveTextColour, skin::kNoColour);
   EXPECT_EQ(t.FontHeight, 14);
+}
+
+}  // namespace
+
+namespace {
+
+class DefinitionResources : public SkinDataTest {
+protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(drawtest::InstallGdiCensus()); }
+};
+
+// A skin with every kind of derived picture: combo strip, MDI buttons, frame samples.
+TestSkin RichSkin() {
+  TestSkin s{
+      "[Personality]\nTop=p.bmp\nTopFrame=2\nLeft=p.bmp\nTextBack=p.bmp\nmenuBar=p.bmp\n"
+      "[Buttons]\nBitmap=p.bmp\nCheckButton=p.bmp\nRadioButton=p.bmp\n"
+      "[Button0]\nButtonImage=p.bmp\n[Button1]\nAction=3\nButtonImage=p.bmp\n[MDICONTROLS]\nImage=p.bmp\n"
+      "[SunkEdge]\nImage=p.bmp\nLeftWidth=2\nRightWidth=2\n[ComboButton]\nImage=p.bmp\n[ExtraImages]\nImage=p.bmp\n"
+      "[Tabs]\nImage=p.bmp\nBorder=p.bmp\n[Progress]\nBitmap=p.bmp\n[UpDown.Vert]\nImage=p.bmp\nGlyphImage=p.bmp\n"};
+  s.Picture("p.bmp", Bmp(120, 20, Gradient));
+  return s;
+}
+
+TEST_F(DefinitionResources, LoadingReplacingAndFreeingSkinsFreesEveryGdiObject) {
+  const TestSkin rich = RichSkin();
+  {
+    TSkinData warm{nullptr};
+    Load(warm, rich);
+  }
+  const long before = drawtest::LiveGdiObjects();
+  {
+    TSkinData data{nullptr};
+    Load(data, rich);
+    const long loaded = drawtest::LiveGdiObjects();
+    for (int i = 0; i < 3; ++i) Load(data, rich);
+    EXPECT_EQ(drawtest::LiveGdiObjects(), loaded) << "reloading the same skin keeps more objects";
+    Load(data, TestSkin{"[Colours]\n"});
+    EXPECT_LT(drawtest::LiveGdiObjects(), loaded);
+  }
+  EXPECT_EQ(drawtest::LiveGdiObjects(), before);
 }
 
 }  // namespace
