@@ -314,6 +314,57 @@ TEST_F(Component, SkinFileStoredWithTheFormIsLoadedBeforeLoaded) {
   EXPECT_EQ(TSkinManage::Instance()->PendingAction, 1);
 }
 
+TEST_F(Component, ANewSkinFileWhileSkinningAsksForSkinChanged) {
+  const std::string path = std::string(BRINDLE_TEST_DIR) + "/changed.skn";
+  {
+    const Bytes package = SmallSkin("Changed").Package();
+    FILE* f = fopen(WindowsPath(path).c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fwrite(package.data(), 1, package.size(), f);
+    fclose(f);
+  }
+  data.ReadSkinStream(SmallSkin().Stream());
+  data.Loaded();
+  data.SetActive(true);
+  TSkinManage& manager = *TSkinManage::Instance();
+  ASSERT_EQ(manager.State, 1);
+  manager.PendingSkinData = nullptr;
+  data.SetSkinFile(WindowsPath(path));
+  EXPECT_EQ(data.Elements().SkinName, "Changed");
+  EXPECT_EQ(manager.PendingAction, 3);
+  EXPECT_EQ(manager.PendingSkinData, &data);
+  EXPECT_EQ(manager.ActionTimer.Interval(), 250);
+}
+
+TEST_F(Component, AComponentForItsOwnFormSkinsAtOnce) {
+  data.SetSkinFormtype(TSkinFormType::sfOnlyThisForm);
+  data.Loaded();
+  TSkinManage& manager = *TSkinManage::Instance();
+  EXPECT_TRUE(manager.Active);
+  EXPECT_EQ(manager.State, 1);
+  EXPECT_EQ(manager.HookHandle, nullptr);  // only the main form's component watches all windows
+  EXPECT_EQ(manager.MainSkinData, nullptr);
+  // Without a skin the request is only remembered.
+  data.SetActive(true);
+  EXPECT_EQ(manager.PendingSkinData, &data);
+  EXPECT_EQ(manager.PendingAction, 0);
+  data.SetActive(false);
+  EXPECT_EQ(manager.PendingAction, 2);
+}
+
+TEST_F(Component, DialogComponentsLeaveActiveToTheManager) {
+  data.ReadSkinStream(SmallSkin().Stream());
+  data.SetSkinFormtype(TSkinFormType::sfDialog);
+  data.Loaded();
+  TSkinManage& manager = *TSkinManage::Instance();
+  const int state = manager.State;
+  data.SetActive(true);
+  EXPECT_TRUE(data.Active());
+  EXPECT_EQ(manager.PendingAction, 0);
+  EXPECT_EQ(manager.PendingSkinData, nullptr);
+  EXPECT_EQ(manager.State, state);
+}
+
 TEST_F(Component, LoadedDropsTheMenuKindThatDoesNotApply) {
   data.Loaded();
   EXPECT_EQ(data.SkinControls() & Bit(xcMenuItem), 0u);

@@ -316,6 +316,45 @@ TEST_F(DefinitionRules, ComboPictureIsComposedFromSunkEdgeAndComboButton) {
   }
 }
 
+TEST_F(DefinitionRules, ComboPictureIsComposedEvenFromMissingPictures) {
+  const auto& e = LoadSkin(TestSkin{"[SunkEdge]\nImage=absent.bmp\n[ComboButton]\nImage=absent.bmp\n"
+                                    "[ExtraImages]\nImage=absent.bmp\n"});
+  ASSERT_NE(e.ComboButton, nullptr);
+  EXPECT_EQ(e.ComboButton->Image.Width(), 200);
+  EXPECT_EQ(e.ComboButton->Image.Pixel(10, 10), RGB(255, 0, 255));
+  EXPECT_TRUE(e.ComboButton->Image2.Empty());
+}
+
+TEST_F(DefinitionRules, DamagedPicturesLeaveTheirImagesEmpty) {
+  Bytes truncated = Bmp(40, 20, Gradient);
+  truncated.resize(100);
+  Bytes huge = Bmp(4, 4, Gradient);
+  huge[18] = huge[19] = huge[20] = 0x7F;  // width far beyond the data
+  huge[22] = huge[23] = huge[24] = 0x7F;
+  TestSkin s{"[MenuItem]\nImage=short.bmp\n[Scrollbar]\nImage=huge.bmp\n[HorzScroll]\nImage=text.bmp\n"
+             "[Personality]\nTop=short.bmp\n[MDICONTROLS]\nImage=huge.bmp\n"};
+  s.Picture("short.bmp", truncated).Picture("huge.bmp", huge).Picture("text.bmp", Bytes{'n', 'o', 'p', 'e'});
+  const auto& e = LoadSkin(s);
+  ASSERT_NE(e.MenuItem, nullptr);
+  EXPECT_TRUE(e.MenuItem->Image.Empty());
+  ASSERT_NE(e.ScrollArrows, nullptr);
+  EXPECT_TRUE(e.ScrollArrows->Image.Empty());
+  ASSERT_NE(e.HorzScroll, nullptr);
+  EXPECT_TRUE(e.HorzScroll->Image.Empty());
+  EXPECT_EQ(e.FrameColour, skin::SystemColour(15));
+  EXPECT_EQ(e.CaptionButtons.size(), 3u);
+}
+
+TEST_F(DefinitionRules, OddFrameCountsDoNotBreakTheFrameColour) {
+  TestSkin s{"[Personality]\nTop=top.bmp\nTopFrame=0\n"};
+  s.Picture("top.bmp", Bmp(30, 10, Gradient));
+  EXPECT_EQ(LoadSkin(s).FrameColour, skin::SystemColour(15));
+  s.ini = "[Personality]\nTop=top.bmp\nTopFrame=-4\n";
+  EXPECT_EQ(LoadSkin(s).FrameColour, skin::SystemColour(15));
+  s.ini = "[Personality]\nTop=top.bmp\nTopFrame=50\n";
+  EXPECT_EQ(LoadSkin(s).FrameColour, static_cast<std::int32_t>(Gradient(10, 0)));
+}
+
 TEST_F(DefinitionRules, ComboButtonWithoutSunkEdgeKeepsItsPicture) {
   TestSkin s{"[ComboButton]\nImage=combo.bmp\nStyle=1\n"};
   s.Picture("combo.bmp", Bmp(64, 21, Gradient));
