@@ -91,7 +91,10 @@ std::wstring ClassOf(HWND wnd) {
 }
 
 Sandbox::Sandbox(std::wstring_view name, bool with_tool) {
-  const std::wstring root = WindowsPath(BRINDLE_TEST_WORK_DIR) + L"\\";
+  // The prefix's own temporary folder: a drive of the Windows side, as a user's files would be.
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring root = std::wstring(temp) + L"brindle-tests\\";
   CreateDirectoryW(root.c_str(), nullptr);
   dir_ = root + std::wstring(name) + L"\\";
   RemoveTree(dir_);
