@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "host/core/error.h"
-#include "host/core/text.h"
 
 namespace host {
 namespace {
