@@ -86,7 +86,11 @@ public:
   HFONT CaptionFont() const { return caption_font_; }
   SIZE MaximizedSize() const { return maximized_; }
 
+  // Events with arguments beyond the sender are set in code, not stored with the form.
   std::function<void(TSkinData* sender, std::string_view name, bool& do_skin)> OnFormSkin;
+  std::function<void(host::TComponent* sender, TSkinData* data, host::TComponent* form, host::TComponent* control,
+                     std::string_view control_class, host::TComponent*& skinned_control)>
+      OnSkinControl;
   host::NotifyEvent OnSkinChanged;
   void SetOnSkinChanged(host::NotifyEvent e) { OnSkinChanged = std::move(e); }
 
