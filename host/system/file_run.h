@@ -35,17 +35,20 @@ public:
   void SetParentComponent(TComponent* parent) override;
   TComponent* GetParentComponent() const override;
 
-#define HOST_TEXT_PROP(Name, field) \
-  const std::string& Name() const { return field; } \
-  void Set##Name(std::string v) { field = std::move(v); }
-  HOST_TEXT_PROP(Category, category_)
-  HOST_TEXT_PROP(Caption, caption_)
-  HOST_TEXT_PROP(Hint, hint_)
-  HOST_TEXT_PROP(FileName, file_name_)
-  HOST_TEXT_PROP(Directory, directory_)
-  HOST_TEXT_PROP(Parameters, parameters_)
-  HOST_TEXT_PROP(Operation, operation_)
-#undef HOST_TEXT_PROP
+  const std::string& Category() const { return category_; }
+  void SetCategory(std::string v) { category_ = std::move(v); }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string v) { caption_ = std::move(v); }
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string v) { hint_ = std::move(v); }
+  const std::string& FileName() const { return file_name_; }
+  void SetFileName(std::string v) { file_name_ = std::move(v); }
+  const std::string& Directory() const { return directory_; }
+  void SetDirectory(std::string v) { directory_ = std::move(v); }
+  const std::string& Parameters() const { return parameters_; }
+  void SetParameters(std::string v) { parameters_ = std::move(v); }
+  const std::string& Operation() const { return operation_; }
+  void SetOperation(std::string v) { operation_ = std::move(v); }
   TShowCmd ShowCmd() const { return show_cmd_; }
   void SetShowCmd(TShowCmd cmd) { show_cmd_ = cmd; }
   bool Browse() const { return browse_; }
