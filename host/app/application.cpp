@@ -45,13 +45,11 @@ void TApplication::RemoveForm(TForm* form) {
   if (active_form_ == form) active_form_ = nullptr;
 }
 
-bool TApplication::Dispatch(MSG& msg) {
+void TApplication::Dispatch(MSG& msg) {
   // Tab and arrow keys move between the controls of the active form.
-  if (active_form_ && active_form_->HandleAllocated() && IsDialogMessageW(active_form_->WindowHandle(), &msg))
-    return true;
+  if (active_form_ && active_form_->HandleAllocated() && IsDialogMessageW(active_form_->WindowHandle(), &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
-  return true;
 }
 
 int TApplication::Run() {

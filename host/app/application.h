@@ -48,7 +48,7 @@ public:
   void SetActiveForm(TForm* form) { active_form_ = form; }
 
 private:
-  bool Dispatch(MSG& msg);
+  void Dispatch(MSG& msg);
 
   std::string title_;
   TForm* main_form_ = nullptr;
