@@ -25,27 +25,24 @@ Rgb thumbColour(const Theme& t, int state) {  // 1 normal, 2 pressed, 3 hot
   return state == 2 ? mix(t.thumb, t.text, 0.45) : state == 3 ? mix(t.thumb, t.text, 0.22) : t.thumb;
 }
 
-// Three dots across the thumb; keyed around so the thumb shows through.
-Image gripper(const Theme& t, bool vertical, int state) {
-  Image img(kSize, kSize, thumbColour(t, state));
+// Three round dots of the given radius along the thumb's length.
+Mask threeDots(bool vertical, double radius) {
   Mask dots(kSize, kSize);
   for (int i = -1; i <= 1; ++i) {
     const double along = kSize / 2.0 + 3 * i;
     if (vertical)
-      dots.ellipse(kSize / 2.0, along, 0.9, 0.9);
+      dots.ellipse(kSize / 2.0, along, radius, radius);
     else
-      dots.ellipse(along, kSize / 2.0, 0.9, 0.9);
+      dots.ellipse(along, kSize / 2.0, radius, radius);
   }
-  paint(img, dots, mix(thumbColour(t, state), t.window, 0.75));
-  Mask keep(kSize, kSize);
-  for (int i = -1; i <= 1; ++i) {
-    const double along = kSize / 2.0 + 3 * i;
-    if (vertical)
-      keep.ellipse(kSize / 2.0, along, 1.6, 1.6);
-    else
-      keep.ellipse(along, kSize / 2.0, 1.6, 1.6);
-  }
-  keyOutside(img, keep);
+  return dots;
+}
+
+// Three dots across the thumb; keyed around so the thumb shows through.
+Image gripper(const Theme& t, bool vertical, int state) {
+  Image img(kSize, kSize, thumbColour(t, state));
+  paint(img, threeDots(vertical, 0.9), mix(thumbColour(t, state), t.window, 0.75));
+  keyOutside(img, threeDots(vertical, 1.6));
   return img;
 }
 
