@@ -45,7 +45,17 @@ void TApplication::RemoveForm(TForm* form) {
   if (active_form_ == form) active_form_ = nullptr;
 }
 
-void TApplication::Dispatch(MSG& msg) {
+void TApplication::HandleMessage(MSG& msg) {
+  if (msg.message == WM_SYSCHAR) {
+    // The form of the window with the focus sees an Alt+key before its controls do.
+    for (HWND w = msg.hwnd; w; w = GetParent(w)) {
+      auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(w));
+      if (!form) continue;
+      if (form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam)) return;
+      break;
+    }
+  }
+  if (main_form_ && main_form_->ClientHandle() && TranslateMDISysAccel(main_form_->ClientHandle(), &msg)) return;
   // Tab and arrow keys move between the controls of the active form.
   if (active_form_ && active_form_->HandleAllocated() && IsDialogMessageW(active_form_->WindowHandle(), &msg)) return;
   TranslateMessage(&msg);
@@ -60,7 +70,7 @@ int TApplication::Run() {
     HandleException(e);
   }
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) HandleMessage(msg);
   return static_cast<int>(msg.wParam);
 }
 
@@ -71,7 +81,7 @@ void TApplication::ProcessMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    Dispatch(msg);
+    HandleMessage(msg);
   }
 }
 

@@ -39,6 +39,8 @@ public:
   // One pass over the waiting messages, for code that waits on the loop.
   void ProcessMessages();
   void HandleException(const std::exception& e);
+  // What the loop does with one message: form keys, MDI keys, dispatch.
+  void HandleMessage(MSG& msg);
 
   std::string ExeName() const;  // the program's full path
   std::string ExeFolder() const;  // with its trailing backslash
@@ -48,8 +50,6 @@ public:
   void SetActiveForm(TForm* form) { active_form_ = form; }
 
 private:
-  void Dispatch(MSG& msg);
-
   std::string title_;
   TForm* main_form_ = nullptr;
   TForm* active_form_ = nullptr;

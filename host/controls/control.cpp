@@ -87,6 +87,8 @@ TWinControl* TWinControl::FromHandle(HWND wnd) {
   return wnd ? static_cast<TWinControl*>(GetPropW(wnd, kObjectProp)) : nullptr;
 }
 
+TWinControl* TWinControl::Creating() { return t_creating; }
+
 HWND TWinControl::Handle() {
   if (!handle_) CreateHandle();
   return handle_;

@@ -88,11 +88,14 @@ public:
 
   const std::vector<TControl*>& Controls() const { return controls_; }
   static TWinControl* FromHandle(HWND wnd);
+  // The control whose window is being made on this thread and has not had
+  // its first message yet; null otherwise.
+  static TWinControl* Creating();
 
   WndMethod WindowProc;
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
   virtual void WndProc(TMessage& msg);
-  void DefaultHandler(TMessage& msg);
+  virtual void DefaultHandler(TMessage& msg);
 
   void SetBounds(int left, int top, int width, int height) override;
   void SetCaption(std::string caption) override;

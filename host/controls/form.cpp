@@ -1,6 +1,7 @@
 #include "host/controls/form.h"
 
 #include "host/app/application.h"
+#include "host/core/error.h"
 #include "host/gdi/handles.h"
 #include "host/stream/form_reader.h"
 
@@ -10,6 +11,8 @@ constexpr std::string_view kBorderStyleNames[] = {"bsNone", "bsSingle", "bsSizea
 const EnumInfo kBorderStyles{"TFormBorderStyle", kBorderStyleNames};
 constexpr std::string_view kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
 const EnumInfo kBorderIcons{"TBorderIcons", kBorderIconNames};
+constexpr std::string_view kFormStyleNames[] = {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"};
+const EnumInfo kFormStyles{"TFormStyle", kFormStyleNames};
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
@@ -23,6 +26,8 @@ const ClassInfo& TForm::Info() {
   static const ClassInfo info{"TForm", &TWinControl::Info(), {
       props::Enum<&TForm::BorderStyle, &TForm::SetBorderStyle>("BorderStyle", kBorderStyles),
       props::Set<&TForm::BorderIcons, &TForm::SetBorderIcons>("BorderIcons", kBorderIcons),
+      props::Enum<&TForm::FormStyle, &TForm::SetFormStyle>("FormStyle", kFormStyles),
+      props::Boolean<&TForm::AutoScroll, &TForm::SetAutoScroll>("AutoScroll"),
       props::Integer<&TForm::ClientWidth, &TForm::SetClientWidth>("ClientWidth"),
       props::Integer<&TForm::ClientHeight, &TForm::SetClientHeight>("ClientHeight"),
       props::Event<&TForm::SetOnShow>("OnShow"),
@@ -85,6 +90,14 @@ void TForm::FillCreateParams(CreateParams& p) {
     }
   }
   if (!enabled_) p.style |= WS_DISABLED;
+  if (form_style_ == TFormStyle::fsStayOnTop) p.ex_style |= WS_EX_TOPMOST;
+  if (form_style_ == TFormStyle::fsMDIChild) {
+    TForm* main = Application().MainForm();
+    if (!main || !main->ClientHandle()) throw Error("An MDI child form needs an MDI main form");
+    p.ex_style |= WS_EX_MDICHILD;
+    p.style |= WS_VISIBLE;  // the MDI client shows its children as it makes them
+    visible_ = true;
+  }
   // The outer size follows from the stored client size and the frame the style gives.
   RECT r{0, 0, client_width_, client_height_};
   AdjustWindowRectEx(&r, p.style, FALSE, p.ex_style);
@@ -94,7 +107,75 @@ void TForm::FillCreateParams(CreateParams& p) {
   p.y = top_;
   p.width = width_;
   p.height = height_;
-  p.parent = nullptr;
+  p.parent = form_style_ == TFormStyle::fsMDIChild ? Application().MainForm()->ClientHandle() : nullptr;
+  if (form_style_ == TFormStyle::fsMDIChild && left_ == 0 && top_ == 0) p.x = p.y = CW_USEDEFAULT;
+}
+
+void TForm::HandleCreated() {
+  if (menu_) ::SetMenu(WindowHandle(), menu_);
+  if (form_style_ != TFormStyle::fsMDIForm || client_handle_) return;
+  CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
+  RECT r;
+  GetClientRect(WindowHandle(), &r);
+  client_handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, r.right,
+                                   r.bottom, WindowHandle(), nullptr, GetModuleHandleW(nullptr), &ccs);
+  if (!client_handle_) throw Error("Cannot create the MDI client window: " + SystemErrorText(GetLastError()));
+}
+
+void TForm::DefaultHandler(TMessage& m) {
+  if (!HandleAllocated()) {
+    m.Result = 0;
+    return;
+  }
+  switch (form_style_) {
+    case TFormStyle::fsMDIForm:
+      m.Result = DefFrameProcW(WindowHandle(), client_handle_, m.Msg, m.WParam, m.LParam);
+      return;
+    case TFormStyle::fsMDIChild:
+      m.Result = DefMDIChildProcW(WindowHandle(), m.Msg, m.WParam, m.LParam);
+      return;
+    default:
+      TWinControl::DefaultHandler(m);
+  }
+}
+
+void TForm::SetMenu(HMENU menu) {
+  menu_ = menu;
+  if (!HandleAllocated()) return;
+  ::SetMenu(WindowHandle(), menu);
+  Perform(CM_MENUCHANGED);
+}
+
+int TForm::ShowModal() {
+  HWND owner = nullptr;
+  if (TForm* active = Application().ActiveForm(); active && active != this && active->HandleAllocated())
+    owner = active->WindowHandle();
+  modal_result_ = 0;
+  Handle();
+  if (owner) {
+    SetWindowLongPtrW(WindowHandle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    EnableWindow(owner, FALSE);
+  }
+  Show();
+  modal_ = true;
+  MSG msg;
+  while (modal_result_ == 0 && HandleAllocated() && IsWindowVisible(WindowHandle())) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    Application().HandleMessage(msg);
+  }
+  modal_ = false;
+  if (owner) {
+    EnableWindow(owner, TRUE);
+    SetActiveWindow(owner);
+  }
+  if (HandleAllocated()) ShowWindow(WindowHandle(), SW_HIDE);
+  visible_ = false;
+  return modal_result_ ? modal_result_ : IDCANCEL;
 }
 
 void TForm::Show() {
@@ -119,6 +200,13 @@ void TForm::WndProc(TMessage& m) {
     }
     case WM_ACTIVATE:
       if (LOWORD(m.WParam) != WA_INACTIVE) Application().SetActiveForm(this);
+      break;
+    case WM_CLOSE:
+      if (modal_ && modal_result_ == 0) {
+        modal_result_ = IDCANCEL;  // closing a modal form ends its loop; the window stays for its owner
+        m.Result = 0;
+        return;
+      }
       break;
     case WM_DESTROY:
       visible_ = false;

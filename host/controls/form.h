@@ -4,6 +4,7 @@
 namespace host {
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TBorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 
 // A top-level window whose layout and properties come from the stored form of
@@ -23,6 +24,10 @@ public:
   void SetBorderStyle(TFormBorderStyle style) { border_style_ = style; }
   std::uint32_t BorderIcons() const { return border_icons_; }
   void SetBorderIcons(std::uint32_t icons) { border_icons_ = icons; }
+  TFormStyle FormStyle() const { return form_style_; }
+  void SetFormStyle(TFormStyle style) { form_style_ = style; }
+  bool AutoScroll() const { return auto_scroll_; }
+  void SetAutoScroll(bool on) { auto_scroll_ = on; }
   int ClientWidth() const;
   void SetClientWidth(int width);
   int ClientHeight() const;
@@ -30,6 +35,17 @@ public:
 
   void Show();
   void Close();
+  // Shows the form with its owner form disabled and runs the message loop
+  // until ModalResult is set or the window goes away; gives ModalResult.
+  int ShowModal();
+  int ModalResult() const { return modal_result_; }
+  void SetModalResult(int result) { modal_result_ = result; }
+
+  // The form's menu bar; setting it tells the form through CM_MENUCHANGED.
+  HMENU Menu() const { return menu_; }
+  void SetMenu(HMENU menu);
+  // An MDI main form's client window, which parents its MDI children.
+  HWND ClientHandle() const { return client_handle_; }
 
   NotifyEvent OnShow;
   void SetOnShow(NotifyEvent e) { OnShow = std::move(e); }
@@ -37,6 +53,8 @@ public:
 protected:
   void FillCreateParams(CreateParams& params) override;
   void WndProc(TMessage& msg) override;
+  void DefaultHandler(TMessage& msg) override;
+  void HandleCreated() override;
 
 private:
   void ApplyClientSize();
@@ -45,6 +63,12 @@ private:
   std::uint32_t border_icons_ = biSystemMenu | biMinimize | biMaximize;
   int client_width_ = -1;
   int client_height_ = -1;
+  TFormStyle form_style_ = TFormStyle::fsNormal;
+  bool auto_scroll_ = true;
+  int modal_result_ = 0;
+  bool modal_ = false;
+  HMENU menu_ = nullptr;
+  HWND client_handle_ = nullptr;
 };
 
 }  // namespace host

@@ -22,4 +22,10 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
+// Framework notifications a form receives: an Alt+key that its controls did
+// not take (wParam and lParam of the WM_SYSCHAR; a non-zero result consumes
+// the key), and a change of its menu.
+constexpr UINT CM_DIALOGCHAR = 0xB006;
+constexpr UINT CM_MENUCHANGED = 0xB015;
+
 }  // namespace host

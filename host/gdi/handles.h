@@ -3,15 +3,26 @@
 // on every path, and moves but never copies.
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 namespace host {
+
+// Live handles held by the wrappers below, by kind. Kept in every build so
+// that tests can see that the engine gives back all it takes (Wine reports
+// nothing through GetGuiResources).
+enum class HandleKind { Gdi, User };
+struct HandleCensus {
+  static inline std::atomic<long> gdi{0};
+  static inline std::atomic<long> user{0};
+  static std::atomic<long>& Of(HandleKind kind) noexcept { return kind == HandleKind::Gdi ? gdi : user; }
+};
 
 template <class H, class Traits>
 class Handle {
 public:
   Handle() noexcept = default;
-  explicit Handle(H h) noexcept : h_(h) {}
+  explicit Handle(H h) noexcept : h_(h) { Count(h_, 1); }
   Handle(Handle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   Handle& operator=(Handle&& o) noexcept {
     if (this != &o) reset(std::exchange(o.h_, nullptr));
@@ -24,20 +35,45 @@ public:
   H get() const noexcept { return h_; }
   operator H() const noexcept { return h_; }
   explicit operator bool() const noexcept { return h_ != nullptr; }
-  H release() noexcept { return std::exchange(h_, nullptr); }
+  // The handle leaves the census with the wrapper's ownership.
+  H release() noexcept {
+    Count(h_, -1);
+    return std::exchange(h_, nullptr);
+  }
   void reset(H h = nullptr) noexcept {
-    if (h_ && h_ != h) Traits::close(h_);
+    if (h_ == h) return;
+    if (h_) {
+      Traits::close(h_);
+      Count(h_, -1);
+    }
     h_ = h;
+    Count(h_, 1);
   }
 
 private:
+  static void Count(H h, long delta) noexcept {
+    if (h) HandleCensus::Of(Traits::kind) += delta;
+  }
+
   H h_ = nullptr;
 };
 
-struct GdiObjectTraits { static void close(HGDIOBJ h) noexcept { DeleteObject(h); } };
-struct MemoryDcTraits { static void close(HDC h) noexcept { DeleteDC(h); } };
-struct IconTraits { static void close(HICON h) noexcept { DestroyIcon(h); } };
-struct MenuTraits { static void close(HMENU h) noexcept { DestroyMenu(h); } };
+struct GdiObjectTraits {
+  static constexpr HandleKind kind = HandleKind::Gdi;
+  static void close(HGDIOBJ h) noexcept { DeleteObject(h); }
+};
+struct MemoryDcTraits {
+  static constexpr HandleKind kind = HandleKind::Gdi;
+  static void close(HDC h) noexcept { DeleteDC(h); }
+};
+struct IconTraits {
+  static constexpr HandleKind kind = HandleKind::User;
+  static void close(HICON h) noexcept { DestroyIcon(h); }
+};
+struct MenuTraits {
+  static constexpr HandleKind kind = HandleKind::User;
+  static void close(HMENU h) noexcept { DestroyMenu(h); }
+};
 
 using Bitmap = Handle<HBITMAP, GdiObjectTraits>;
 using Brush = Handle<HBRUSH, GdiObjectTraits>;

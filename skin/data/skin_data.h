@@ -78,6 +78,9 @@ public:
   void NotifySkinChanged();
 
   bool SkinMissing() const { return skin_missing_; }
+  // Off while a form's framework handles a change of its menu, so that the
+  // form skinners leave the frame alone meanwhile.
+  bool FramePaint = true;
   const std::vector<std::uint8_t>& Package() const { return package_; }
   const std::string& RefusalReason() const { return refusal_; }
   const SkinElements& Elements() const { return elements_; }

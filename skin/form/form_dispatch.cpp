@@ -1,0 +1,319 @@
+// The three procedures a form skinner puts in front of a window: the window
+// procedure (three stages), the host form's window-procedure slot, and the
+// MDI client's procedure of an MDI main form.
+#include <exception>
+
+#include "host/app/application.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/engine_messages.h"
+#include "skin/form/skin_form.h"
+#include "skin/manager/skin_manage.h"
+
+namespace skin {
+namespace {
+
+constexpr wchar_t kFormProp[] = L"skin.form";
+constexpr wchar_t kClientProp[] = L"skin.form.client";
+
+bool IsWindowCommand(WPARAM wparam) {
+  switch (LOWORD(wparam)) {
+    case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE:
+    case SC_NEXTWINDOW: case SC_PREVWINDOW: case SC_CLOSE: case SC_RESTORE:
+      return true;
+  }
+  return false;
+}
+
+LRESULT Run(TSkinForm& form, void (TSkinForm::*proc)(host::TMessage&), UINT msg, WPARAM wparam, LPARAM lparam) {
+  host::TMessage m{msg, wparam, lparam};
+  try {
+    (form.*proc)(m);
+  } catch (const std::exception& e) {
+    host::HandleException(e);
+  }
+  return m.Result;
+}
+
+}  // namespace
+
+void TSkinForm::InstallWindowProc() {
+  SetPropW(FHandle, kFormProp, this);
+  const auto proc = reinterpret_cast<LONG_PTR>(&TSkinForm::WindowProcEntry);
+  FOldWndProc = reinterpret_cast<WNDPROC>(FUnicode ? SetWindowLongPtrW(FHandle, GWLP_WNDPROC, proc)
+                                                   : SetWindowLongPtrA(FHandle, GWLP_WNDPROC, proc));
+  FWndProcInstalled = true;
+  if (FMDIKind == TMDIKind::MainForm && FMDIClient) {
+    SetPropW(FMDIClient, kClientProp, this);
+    FOldClientProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(FMDIClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSkinForm::ClientProcEntry)));
+    FClientProcInstalled = true;
+  }
+}
+
+void TSkinForm::RemoveWindowProc() {
+  if (!FWndProcInstalled) return;
+  if (FUnicode)
+    SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
+  else
+    SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
+  RemovePropW(FHandle, kFormProp);
+  FWndProcInstalled = false;
+}
+
+void TSkinForm::RemoveClientProc() {
+  if (!FClientProcInstalled) return;
+  SetWindowLongPtrW(FMDIClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldClientProc));
+  RemovePropW(FMDIClient, kClientProp);
+  FClientProcInstalled = false;
+}
+
+LRESULT CALLBACK TSkinForm::WindowProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  auto* self = static_cast<TSkinForm*>(GetPropW(wnd, kFormProp));
+  if (!self) return DefWindowProcW(wnd, msg, wparam, lparam);
+  return Run(*self, &TSkinForm::WindowProc, msg, wparam, lparam);
+}
+
+LRESULT CALLBACK TSkinForm::ClientProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  auto* self = static_cast<TSkinForm*>(GetPropW(wnd, kClientProp));
+  if (!self) return DefWindowProcW(wnd, msg, wparam, lparam);
+  return Run(*self, &TSkinForm::ClientProc, msg, wparam, lparam);
+}
+
+// Text messages keep the character width the window was made with.
+void TSkinForm::Default(host::TMessage& m) {
+  m.Result = FUnicode ? CallWindowProcW(FOldWndProc, FHandle, m.Msg, m.WParam, m.LParam)
+                      : CallWindowProcA(FOldWndProc, FHandle, m.Msg, m.WParam, m.LParam);
+}
+
+void TSkinForm::WindowProc(host::TMessage& m) {
+  if (Stage1(m)) return;
+  if (!FSkinFrame || (!IsMDIChild() && (FStyle & WS_CHILD))) {
+    Default(m);
+    return;
+  }
+  if (Stage2(m)) return;
+  if ((IsMDIChild() && FWindowState == TWindowState::Maximized) || FState == flCreated) {
+    Default(m);
+    return;
+  }
+  Stage3(m);
+}
+
+bool TSkinForm::Stage1(host::TMessage& m) {
+  switch (m.Msg) {
+    case WM_NCPAINT:
+      if (FState != flCreated) return false;
+      m.Result = 0;
+      return true;
+    case WM_ERASEBKGND:
+      Default(m);
+      if (!FHostForm && FSkinData) {
+        RECT r;
+        GetClientRect(FHandle, &r);
+        FillRect(reinterpret_cast<HDC>(m.WParam), &r, FSkinData->Elements().ButtonFaceBrush);
+        m.Result = 1;
+      }
+      return true;
+    case WM_NCDESTROY: {
+      FState = flDestroying;
+      const WNDPROC old = FOldWndProc;
+      DetachOnDestroy();
+      m.Result = FUnicode ? CallWindowProcW(old, FHandle, m.Msg, m.WParam, m.LParam)
+                          : CallWindowProcA(old, FHandle, m.Msg, m.WParam, m.LParam);
+      FState = flGone;
+      return true;
+    }
+    case WM_NCACTIVATE:
+      if (FState != flCreated || IsMDIChild()) return false;
+      m.Result = 0;
+      return true;
+    case WM_INITMENUPOPUP:
+      if (TSkinManage* manager = TSkinManage::Instance())
+        manager->PopupOrigin = reinterpret_cast<HMENU>(m.WParam) == FSysMenu ? 2 : 1;
+      Default(m);
+      return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      HandleCtlColor(m);
+      return true;
+    case kSkinNow:
+      FinishAttach();
+      return true;
+    case kReskinControl:
+      return true;  // control skinners are replaced by the child-control discovery
+    case kSkinnedQuery:
+      m.Result = 1;
+      return true;
+  }
+  return false;
+}
+
+void TSkinForm::HandleCtlColor(host::TMessage& m) {
+  Default(m);
+  if (FHostForm || !FSkinData) return;
+  SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+  if (m.Msg == WM_CTLCOLORSTATIC) m.Result = reinterpret_cast<LRESULT>(FSkinData->Elements().ButtonFaceBrush.get());
+}
+
+bool TSkinForm::Stage2(host::TMessage& m) {
+  switch (m.Msg) {
+    case WM_COMMAND:
+      if (IsWindowCommand(m.WParam)) {
+        PostMessageW(FHandle, WM_SYSCOMMAND, LOWORD(m.WParam), 0);
+        m.Result = 0;
+      } else {
+        Default(m);
+      }
+      return true;
+    case WM_GETMINMAXINFO:
+      Default(m);
+      ReadWindowState();
+      SetCaptionStyle(FWindowState == TWindowState::Minimized ||
+                      (IsMDIChild() && FWindowState == TWindowState::Maximized));
+      return true;
+    case WM_ACTIVATE:
+    case WM_NCACTIVATE:
+      FActive = LOBYTE(m.WParam) != 0;
+      return false;
+    case WM_WINDOWPOSCHANGED:
+      ReadWindowState();
+      Default(m);
+      return true;
+    case WM_SYSCOMMAND:
+      HandleSysCommand(m);
+      return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      HandleCtlColor(m);
+      return true;
+    case kOpenMenuAt:
+      return true;  // the menu bar opens its items
+    case host::CM_MENUCHANGED:
+      HandleMenuChanged(m);
+      return true;
+  }
+  return false;
+}
+
+void TSkinForm::HandleMenuChanged(host::TMessage& m) {
+  const bool saved = FSkinData->FramePaint;
+  FSkinData->FramePaint = false;
+  Default(m);
+  FSkinData->FramePaint = saved;
+}
+
+void TSkinForm::Stage3(host::TMessage& m) {
+  switch (m.Msg) {
+    case WM_SIZE: HandleSize(m); return;
+    case WM_NCACTIVATE: HandleNcActivate(m); return;
+    case WM_NCCALCSIZE: HandleNcCalcSize(m); return;
+    case WM_NCHITTEST: HandleNcHitTest(m); return;
+    case WM_NCPAINT: HandleNcPaint(m); return;
+    case WM_NCMOUSEMOVE: HandleNcMouseMove(m); return;
+    case WM_NCLBUTTONDOWN: HandleNcLButtonDown(m); return;
+    case WM_NCLBUTTONUP: HandleNcLButtonUp(m); return;
+    case WM_NCLBUTTONDBLCLK: HandleNcLButtonDblClk(m); return;
+    case WM_NCRBUTTONDOWN: HandleNcRButtonDown(m); return;
+    case kRepaintFrame: PaintFrame(); return;
+  }
+  Default(m);
+}
+
+// One WM_SIZE reaches the window's own procedure once.
+void TSkinForm::HandleSize(host::TMessage& m) {
+  Default(m);
+  switch (m.WParam) {
+    case SIZE_MINIMIZED: FWindowState = TWindowState::Minimized; return;
+    case SIZE_MAXIMIZED: FWindowState = TWindowState::Maximized; break;
+    default: FWindowState = TWindowState::Normal; break;
+  }
+  const TSkinManage* manager = TSkinManage::Instance();
+  if (IsMDIChild() && ((manager && manager->MDIMaximized) || FWindowState != TWindowState::Normal)) return;
+  if (FState == flRunning || FState == flReskinning) UpdateRegion();
+}
+
+void TSkinForm::FormHook(host::TMessage& m) {
+  switch (m.Msg) {
+    case WM_SETTEXT: {
+      const TSkinManage* manager = TSkinManage::Instance();
+      if (FWindowState == TWindowState::Maximized && manager && manager->MDIClient)
+        PostMessageW(manager->MDIClient, kMdiRedraw, reinterpret_cast<WPARAM>(FHandle), 0);
+      FOldFormProc(m);
+      if (FWindowState == TWindowState::Minimized)
+        PaintFrame();
+      else
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+      return;
+    }
+    case kSkinChanged:
+      SkinChanged();
+      return;
+    case host::CM_DIALOGCHAR:
+      HandleDialogChar(m);
+      return;
+  }
+  FOldFormProc(m);
+}
+
+// Alt+key: the framework first; the menu bar's accelerators next; an MDI
+// child's unanswered key goes on to its main form.
+void TSkinForm::HandleDialogChar(host::TMessage& m) {
+  FOldFormProc(m);
+  if (m.Result != 0) return;
+  if (IsMDIChild()) {
+    if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIForm) {
+      m.Result = manager->MDIForm->Perform(m.Msg, m.WParam, m.LParam);
+      if (m.Result != 0) return;
+    }
+  }
+  m.Result = 0;
+  FOldFormProc(m);
+}
+
+void TSkinForm::PassToClient(host::TMessage& m) {
+  m.Result = CallWindowProcW(FOldClientProc, FMDIClient, m.Msg, m.WParam, m.LParam);
+}
+
+void TSkinForm::ClientProc(host::TMessage& m) {
+  TSkinManage* manager = TSkinManage::Instance();
+  switch (m.Msg) {
+    case WM_NCDESTROY:
+      PassToClient(m);
+      RemoveClientProc();
+      return;
+    case WM_NCCALCSIZE:
+      if (FSkinFrame && !(FSkinData->Options() & Bit(xoMDIScrollbar)))
+        SetWindowLongW(FMDIClient, GWL_STYLE, GetWindowLongW(FMDIClient, GWL_STYLE) & ~(WS_VSCROLL | WS_HSCROLL));
+      PassToClient(m);
+      return;
+    case WM_MDICREATE:
+      FSkinData->SetMenuUpdate(false);
+      PassToClient(m);
+      return;
+    case WM_MDIDESTROY:
+      PassToClient(m);
+      if (FSkinFrame && manager) {
+        manager->SetMDIMaximized(ActiveChildMaximized());
+        if (!SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, 0)) FSkinData->SetMenuUpdate(FSavedMenuUpdate);
+      }
+      return;
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+      if (FSkinFrame && manager && manager->MDIMaximized) manager->SetMDIMaximized(false);
+      PassToClient(m);
+      return;
+    case kMdiRedraw:
+      RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+      return;
+  }
+  PassToClient(m);
+}
+
+bool TSkinForm::ActiveChildMaximized() const {
+  if (FMDIKind != TMDIKind::MainForm || !FMDIClient) return false;
+  BOOL maximized = FALSE;
+  const HWND active = reinterpret_cast<HWND>(SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
+}  // namespace skin

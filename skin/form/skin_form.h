@@ -1,0 +1,197 @@
+#pragma once
+// The per-window skinner: it takes over a window's messages (and a host
+// form's window-procedure slot), paints the whole non-client area from the
+// skin and keeps the geometry the system believes in consistent with the
+// skin's frame sizes.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/controls/form.h"
+#include "host/controls/message.h"
+#include "host/core/component.h"
+#include "host/gdi/handles.h"
+#include "host/graphics/dib_bitmap.h"
+#include "host/system/timer.h"
+#include "skin/form/nc_object.h"
+
+namespace host {
+class TPopupMenu;
+class Canvas;
+}
+
+namespace skin {
+
+class TSkinData;
+class TSkinManage;
+
+// Life states of a form skinner.
+enum TFormLife : int {
+  flCreated = 0,     // skin-now not handled yet: no frame painted
+  flRunning = 1,
+  flReskinning = 3,  // re-applying a changed skin
+  flDestroying = 4,  // inside WM_NCDESTROY
+  flFirstFit = 5,    // the first size fitting inside skin-now
+  flGone = 6,        // the window is gone; the manager frees the skinner
+};
+
+// FCaps bits.
+enum : std::uint8_t { capMaximize = 1, capMinimize = 2, capSysMenu = 8, capOwnCaption = 16 };
+
+enum class TMDIKind : std::uint8_t { Plain, MainForm, Child };
+enum class TBorderKind : std::uint8_t { Sizeable, Single, NoCaption, Dialog };
+enum class TWindowState : std::uint8_t { Normal, Maximized, Minimized };
+
+class TSkinForm : public host::TComponent {
+public:
+  // owner: the host form, or null for a bare window.
+  explicit TSkinForm(host::TComponent* owner);
+  ~TSkinForm() override;
+
+  // For a host-framework form: takes over its window-procedure slot too.
+  void AttachForm(TSkinData* data, host::TForm* form);
+  // The common set-up; the manager calls it directly for bare windows.
+  void PrepareWindow(TSkinData* data);
+  // On skin-now: the set-up that needs the window's first messages handled.
+  void FinishAttach();
+  // Unskin while the window lives: everything back as it was.
+  void Detach();
+  // Unskin inside WM_NCDESTROY.
+  void DetachOnDestroy();
+  // Re-apply after the skin data loaded another skin.
+  void SkinChanged();
+
+  void FitWindowSize(bool after_skin_change);
+  void SetCaptionStyle(bool on);
+  void SetSysMenuStyle(bool on);
+
+  // Frame geometry and painting.
+  void ReadFrameMetrics();
+  void UpdateRegion();
+  void PaintFrame(HDC dc = nullptr);
+  void PaintCaption(HDC dc);
+  // One frame element (1 left, 2 right, 3 top, 4 bottom) composed at the size
+  // of rect and copied to the DC at its top-left.
+  void PaintBorder(int index, const RECT& rect, HDC dc);
+  // The element's picture at the given size, active or inactive frame.
+  host::DibBitmap ComposeBorder(int index, int width, int height) const;
+  void RefreshIcon();
+  void DrawIcon(HDC dc, const RECT& rect);
+  void PaintCaptionText(host::Canvas& canvas, const RECT& caption);
+
+  // Caption buttons.
+  void CreateButtons();
+  void FreeButtons();
+  bool ButtonVisible(int index);
+  void LayoutButtons();
+  void PaintButtons(host::Canvas& canvas);
+  TWinSysButton* ButtonAt(POINT p);
+  POINT ToWindowPoint(int screen_x, int screen_y) const;
+  void DoButtonAction(int screen_x, int screen_y);
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void RestoreWindow();
+  void ShowSystemMenu(POINT screen);
+  void BuildSystemMenu();
+  void HoverTick();
+
+  // Message handlers by Part of the dispatch.
+  void HandleNcCalcSize(host::TMessage& m);
+  void HandleNcPaint(host::TMessage& m);
+  void HandleNcActivate(host::TMessage& m);
+  void HandleNcHitTest(host::TMessage& m);
+  void HandleNcMouseMove(host::TMessage& m);
+  void HandleNcLButtonDown(host::TMessage& m);
+  void HandleNcLButtonUp(host::TMessage& m);
+  void HandleNcLButtonDblClk(host::TMessage& m);
+  void HandleNcRButtonDown(host::TMessage& m);
+  void HandleSysCommand(host::TMessage& m);
+
+  // The default step: the window's own procedure from before attach.
+  void Default(host::TMessage& m);
+  // An MDI main form whose active child is maximised.
+  bool ActiveChildMaximized() const;
+  void ReadWindowState();
+  bool Attached() const { return FWndProcInstalled; }
+
+  // What the manager sets.
+  HWND FHandle = nullptr;
+  TSkinData* FSkinData = nullptr;
+  TSkinManage* FOwnerToken = nullptr;
+
+  host::WndMethod FOldFormProc;
+  WNDPROC FOldWndProc = nullptr;
+  bool FWndProcInstalled = false;
+  WNDPROC FOldClientProc = nullptr;
+  bool FClientProcInstalled = false;
+  host::Font FCaptionFont;
+  host::TTimer* FHoverTimer = nullptr;
+  std::string FClassName;
+  bool FSavedMenuUpdate = false;
+  bool FSkinFrame = false;
+  RECT FClientRect{};
+  DWORD FLastSysClick = 0;
+  DWORD FDoubleClickTime = 0;
+  int FCaptionTextWidth = 0;
+  HWND FOwnerWnd = nullptr;
+  HICON FIcon = nullptr;
+  int FIconSize = 0;
+  std::wstring FCaptionText;
+  int FBorderLeft = 0, FBorderTop = 0, FBorderRight = 0, FBorderBottom = 0;
+  RECT FWindowRect{};
+  RECT FCaptionTextRect{};
+  RECT FOsFrameSize{};
+  int FMenuBarHeight = 0;
+  bool FInMenuLoop = false;
+  bool FRightToLeft = false;
+  bool FSizeable = false;
+  bool FUnicode = false;
+  bool FIsDialog = false;
+  bool FIsChild = false;
+  std::unique_ptr<host::TPopupMenu> FSysPopup;
+  HWND FMDIClient = nullptr;
+  HMENU FMenuHandle = nullptr;
+  HMENU FSysMenu = nullptr;
+  std::int32_t FSavedColor = 0;
+  DWORD FStyle = 0;
+  TNCObject* FHotObject = nullptr;
+  bool FHasRegion = false;
+  HRGN FRegion = nullptr;  // owned by the window once set; kept to know what we set
+  host::TForm* FHostForm = nullptr;
+  std::vector<std::unique_ptr<TWinSysButton>> FButtons;
+  host::DibBitmap FIconBitmap, FCaptionBitmap;
+  int FWidth = 0, FHeight = 0;
+  int FRgnWidth = 0, FRgnHeight = 0;
+  bool FActive = true;
+  TMDIKind FMDIKind = TMDIKind::Plain;
+  TBorderKind FBorderKind = TBorderKind::Single;
+  std::uint8_t FCaps = 0;
+  TWindowState FWindowState = TWindowState::Normal;
+  int FState = flCreated;
+
+private:
+  static LRESULT CALLBACK WindowProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK ClientProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  void WindowProc(host::TMessage& m);
+  bool Stage1(host::TMessage& m);
+  bool Stage2(host::TMessage& m);
+  void Stage3(host::TMessage& m);
+  void FormHook(host::TMessage& m);
+  void ClientProc(host::TMessage& m);
+  void PassToClient(host::TMessage& m);
+  void HandleSize(host::TMessage& m);
+  void HandleMenuChanged(host::TMessage& m);
+  void HandleDialogChar(host::TMessage& m);
+  void HandleCtlColor(host::TMessage& m);
+  void InstallWindowProc();
+  void RemoveWindowProc();
+  void RemoveClientProc();
+  void RestoreFormColor();
+  void DropRegion();
+  bool IsMDIChild() const { return FMDIKind == TMDIKind::Child; }
+};
+
+}  // namespace skin
