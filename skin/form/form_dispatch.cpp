@@ -215,6 +215,12 @@ void TSkinForm::Stage3(host::TMessage& m) {
     case WM_NCLBUTTONDBLCLK: HandleNcLButtonDblClk(m); return;
     case WM_NCRBUTTONDOWN: HandleNcRButtonDown(m); return;
     case kRepaintFrame: PaintFrame(); return;
+    case WM_SETTEXT:
+      // Wine's default processing paints the system caption of a window that
+      // has WS_CAPTION (dialogs keep it); a host form repaints through its hook.
+      Default(m);
+      if (!FHostForm) PaintFrame();
+      return;
   }
   Default(m);
 }

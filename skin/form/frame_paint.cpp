@@ -1,34 +1,130 @@
+// Painting the skinned non-client area: the borders, the caption bar composed
+// off-screen (element, text, buttons) and copied in one go, the window icon.
+#include <exception>
+
+#include "host/graphics/canvas.h"
 #include "skin/data/skin_data.h"
+#include "skin/draw/scratch_bitmap.h"
+#include "skin/draw/transparent.h"
 #include "skin/form/skin_form.h"
 
 namespace skin {
+namespace {
+
+// A copy of the icon at the given size, taken from its resource when it has
+// one so that the best-fitting image is used rather than a scaled big one.
+host::Icon SizedIcon(HICON icon, int size) {
+  return host::Icon(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
+}
+
+void DrawIconAt(HDC dc, int x, int y, HICON icon, int size) {
+  const host::Icon copy = SizedIcon(icon, size);
+  DrawIconEx(dc, x, y, copy ? copy.get() : icon, size, size, 0, nullptr, DI_NORMAL);
+}
+
+// Resizing only when needed keeps the bitmap's DC and canvas between paints.
+void EnsureSize(host::DibBitmap& bitmap, int width, int height) {
+  if (bitmap.Width() != width || bitmap.Height() != height) bitmap.SetSize(width, height);
+}
+
+}  // namespace
 
 void TSkinForm::PaintFrame(HDC dc) {
-  if (FState != flRunning && FState != flReskinning) return;
-  if (FBorderKind == TBorderKind::NoCaption) return;
-  host::WindowDc own(dc ? nullptr : FHandle, true);
-  HDC target = dc ? dc : own.get();
-  if (!target || !GetWindowRect(FHandle, &FWindowRect)) return;
-  FWidth = FWindowRect.right - FWindowRect.left;
-  FHeight = FWindowRect.bottom - FWindowRect.top;
-  PaintBorder(1, {0, 0, FBorderLeft, FHeight}, target);
-  PaintBorder(2, {FWidth - FBorderRight, 0, FWidth, FHeight}, target);
-  PaintBorder(4, {FBorderLeft, FHeight - FBorderBottom, FWidth - FBorderRight, FHeight}, target);
-  PaintBorder(3, {FBorderLeft, 0, FWidth - FBorderRight, FBorderTop}, target);
+  if (!ScratchBitmap() || (FState != flRunning && FState != flReskinning)) return;
+  if (FBorderKind == TBorderKind::NoCaption || (IsMDIChild() && FWindowState == TWindowState::Maximized)) return;
+  const host::WindowDc own(dc ? nullptr : FHandle, true);
+  const HDC target = dc ? dc : own.get();
+  try {
+    if (target && GetWindowRect(FHandle, &FWindowRect)) {
+      FWidth = FWindowRect.right - FWindowRect.left;
+      FHeight = FWindowRect.bottom - FWindowRect.top;
+      if (FWindowState == TWindowState::Minimized) {
+        PaintCaption(target);
+      } else {
+        // The side borders first: the caption picture copies their top ends as its corners.
+        PaintBorder(1, {0, 0, FBorderLeft, FHeight}, target);
+        PaintBorder(2, {FWidth - FBorderRight, 0, FWidth, FHeight}, target);
+        PaintBorder(4, {FBorderLeft, FHeight - FBorderBottom, FWidth - FBorderRight, FHeight}, target);
+        PaintCaption(target);
+        if (FMenuBarHeight > 0) {
+          const RECT bar{FBorderLeft, FBorderTop, FWidth - FBorderRight, FBorderTop + FMenuBarHeight};
+          FillRect(target, &bar, FSkinData->Elements().ButtonFaceBrush);
+        }
+      }
+    }
+  } catch (const std::exception&) {
+    // A frame that cannot be painted now is painted by the next WM_NCPAINT.
+  }
   FHotObject = nullptr;
 }
-void TSkinForm::PaintCaption(HDC) {}
-void TSkinForm::RefreshIcon() {}
-void TSkinForm::DrawIcon(HDC, const RECT&) {}
+
+void TSkinForm::PaintCaption(HDC dc) {
+  RECT caption;
+  if (FWindowState == TWindowState::Minimized) {
+    EnsureSize(FCaptionBitmap, FWidth, FHeight);
+    const RECT all{0, 0, FWidth, FHeight};
+    FillRect(FCaptionBitmap.Dc(), &all, FSkinData->Elements().ButtonFaceBrush);
+    caption = {0, 0, FWidth, FBorderTop};
+  } else {
+    EnsureSize(FCaptionBitmap, FWidth, FBorderTop);
+    BitBlt(FCaptionBitmap.Dc(), 0, 0, FWidth, FBorderTop, dc, 0, 0, SRCCOPY);
+    caption = {FBorderLeft, 0, FWidth - FBorderRight, FBorderTop};
+  }
+  if (FCaptionBitmap.Empty()) return;
+  PaintBorder(3, caption, FCaptionBitmap.Dc());
+  host::Canvas& canvas = FCaptionBitmap.GetCanvas();
+  PaintCaptionText(canvas, caption);
+  LayoutButtons();
+  PaintButtons(canvas);
+  BitBlt(dc, 0, 0, FCaptionBitmap.Width(), FCaptionBitmap.Height(), FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+void TSkinForm::RefreshIcon() {
+  FIconSize = GetSystemMetrics(SM_CXSMICON);
+  const RECT all{0, 0, FIconSize, GetSystemMetrics(SM_CYSMICON)};
+  const bool resized = FIconBitmap.Width() != all.right || FIconBitmap.Height() != all.bottom;
+  EnsureSize(FIconBitmap, all.right, all.bottom);
+  FIcon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_SMALL, 0));
+  if (!FIcon) FIcon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_BIG, 0));
+  if (FIconBitmap.Empty() || (!resized && !FIcon)) return;
+  // Magenta is the key colour: what the icon leaves uncovered stays see-through.
+  host::Canvas& canvas = FIconBitmap.GetCanvas();
+  canvas.SetBrushColour(kSkinColourKey);
+  canvas.FillRect(all);
+  if (FIcon) DrawIconAt(FIconBitmap.Dc(), 0, 0, FIcon, FIconSize);
+}
+
+void TSkinForm::DrawIcon(HDC dc, const RECT& rect) {
+  if (FIcon)
+    DrawIconAt(dc, rect.left, rect.top, FIcon, FIconSize);
+  else
+    DrawTransparentBitmap(dc, rect, FIconBitmap, kSkinColourKey);
+}
+
 void TSkinForm::HandleNcPaint(host::TMessage& m) {
+  // Without WS_SYSMENU the default processing never draws the system's caption buttons.
   SetSysMenuStyle(false);
-  if (FSkinData->FramePaint) PaintFrame();
+  if (FSkinData->FramePaint) {
+    if ((IsMDIChild() && FWindowState == TWindowState::Maximized) || FBorderKind == TBorderKind::NoCaption) {
+      Default(m);
+      return;
+    }
+    PaintFrame();
+  }
   m.Result = 0;
 }
+
 void TSkinForm::HandleNcActivate(host::TMessage& m) {
-  FActive = m.WParam != 0;
+  FActive = LOBYTE(m.WParam) != 0;
   if (FHoverTimer) FHoverTimer->SetEnabled(FActive);
-  PaintFrame();
+  if (FMDIKind == TMDIKind::MainForm && FMDIClient)
+    SendMessageW(FMDIClient, WM_NCACTIVATE, m.WParam, 0);
+  else if (IsMDIChild())
+    Default(m);
+  if (!(IsMDIChild() && FWindowState == TWindowState::Maximized)) PaintFrame();
+  // The system never paints its own active or inactive frame.
   m.Result = 1;
 }
+
 }  // namespace skin
