@@ -31,6 +31,8 @@ public:
     return form;
   }
   TForm* MainForm() const { return main_form_; }
+  // For forms made in code rather than by CreateForm.
+  void SetMainForm(TForm* form) { main_form_ = form; }
   TForm* ActiveForm() const { return active_form_; }
   const std::vector<TForm*>& Forms() const { return forms_; }
 

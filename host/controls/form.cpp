@@ -160,7 +160,8 @@ int TForm::ShowModal() {
   Show();
   modal_ = true;
   MSG msg;
-  while (modal_result_ == 0 && HandleAllocated() && IsWindowVisible(WindowHandle())) {
+  // Not IsWindowVisible: redrawing switched off for a moment also clears WS_VISIBLE.
+  while (modal_result_ == 0 && HandleAllocated()) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));

@@ -25,7 +25,10 @@ public:
   explicit Handle(H h) noexcept : h_(h) { Count(h_, 1); }
   Handle(Handle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   Handle& operator=(Handle&& o) noexcept {
-    if (this != &o) reset(std::exchange(o.h_, nullptr));
+    if (this != &o) {
+      reset();
+      h_ = std::exchange(o.h_, nullptr);  // already counted by the wrapper it leaves
+    }
     return *this;
   }
   Handle(const Handle&) = delete;
