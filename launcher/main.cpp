@@ -4,14 +4,17 @@
 #include "host/core/text.h"
 #include "launcher/main_form.h"
 #include "launcher/skin_option.h"
+#include "skin/draw/scratch_bitmap.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   host::TApplication& app = host::Application();
   try {
     app.Initialize();
+    skin::CreateScratchBitmap();
     host::RegisterComponentClass(skin::TSkinData::Info());
     app.SetTitle("Brindle");
     TForm1* form = app.CreateForm<TForm1>();
+    if (SkinOffArgument()) form->SkinData1->SetActive(false);
     // Skin authors try their skins with --skin FILE; a bad file keeps the stored skin.
     if (const std::wstring path = SkinFileArgument(); !path.empty()) {
       std::string why;
@@ -23,5 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.HandleException(e);
     return 1;
   }
-  return app.Run();
+  const int code = app.Run();
+  skin::FreeScratchBitmap();
+  return code;
 }

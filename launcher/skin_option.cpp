@@ -20,6 +20,16 @@ std::wstring SkinFileArgument() {
   return path;
 }
 
+bool SkinOffArgument() {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  bool off = false;
+  for (int i = 1; argv && i < argc; ++i)
+    if (std::wstring_view(argv[i]) == L"--no-skin") off = true;
+  LocalFree(argv);
+  return off;
+}
+
 bool TrySkinFile(skin::TSkinData& data, const std::wstring& path, std::string& why) {
   std::ifstream file(path.c_str(), std::ios::binary);
   if (!file) {
