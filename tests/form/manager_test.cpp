@@ -228,4 +228,42 @@ TEST_F(ManagerTest, TheMessageDialogOfTheFrameworkIsSkinned) {
   EXPECT_EQ(answer, 1);
 }
 
+// Notes, while the menu is open, what the manager thinks of its window, then closes it.
+struct MenuProbe {
+  static inline bool skinned = false;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup)) return;
+    KillTimer(nullptr, id);
+    skinned = TSkinManage::Instance()->IsPopupSkinned(popup) && SendMessageW(popup, kSkinnedQuery, 0, 0) == 1;
+    EndMenu();
+  }
+};
+
+bool OpenAndCloseMenu(HWND owner) {
+  host::Menu menu(CreatePopupMenu());
+  AppendMenuW(menu, MF_STRING, 1, L"One");
+  AppendMenuW(menu, MF_STRING, 2, L"Two");
+  MenuProbe::skinned = false;
+  SetTimer(nullptr, 0, 20, &MenuProbe::Tick);
+  TrackPopupMenu(menu, TPM_RETURNCMD, 200, 200, 0, owner, nullptr);
+  return MenuProbe::skinned;
+}
+
+TEST_F(ManagerTest, PopupMenusAreTrackedWhileTheyAreOpen) {
+  auto form = MakeForm(100, 100, 300, 200);
+  ShowSkinned(*form);
+  EXPECT_TRUE(OpenAndCloseMenu(form->WindowHandle()));
+  Pump(20);
+  EXPECT_TRUE(Manager().PopupMenus.empty());
+  EXPECT_EQ(Manager().PopupOrigin, 0);  // the next popup counts as a plain one again
+
+  // A plain popup needs popup menus switched on in the component.
+  data_->SetSkinControls(data_->SkinControls() & ~Bit(xcPopupMenu));
+  EXPECT_FALSE(OpenAndCloseMenu(form->WindowHandle()));
+  Pump(20);
+  EXPECT_TRUE(Manager().PopupMenus.empty());
+  EXPECT_EQ(Manager().PopupOrigin, 0);
+}
+
 }  // namespace

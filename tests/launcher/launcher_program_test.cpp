@@ -133,11 +133,17 @@ protected:
 
 TEST_F(BehaviourTest, WindowIsCentredOnTheScreen) {
   Launcher launcher(box);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(launcher.Form(), 0x3523, 0, 0) == 1; }));
   RECT r;
   GetWindowRect(launcher.Form(), &r);
+  // The form is centred as the system frames it; the skinned frame then
+  // grows around the same client area from the same top-left corner.
+  RECT system{0, 0, 427, 249};
+  AdjustWindowRectEx(&system, static_cast<DWORD>(GetWindowLongW(launcher.Form(), GWL_STYLE)) | WS_CAPTION, FALSE,
+                     static_cast<DWORD>(GetWindowLongW(launcher.Form(), GWL_EXSTYLE)));
   const auto half_even = [](int v) { return v % 2 == 0 ? v / 2 : ((v / 2) % 2 == 0 ? v / 2 : v / 2 + 1); };
-  EXPECT_EQ(r.left, half_even(GetSystemMetrics(SM_CXSCREEN)) - half_even(r.right - r.left));
-  EXPECT_EQ(r.top, half_even(GetSystemMetrics(SM_CYSCREEN)) - half_even(r.bottom - r.top));
+  EXPECT_EQ(r.left, half_even(GetSystemMetrics(SM_CXSCREEN)) - half_even(system.right - system.left));
+  EXPECT_EQ(r.top, half_even(GetSystemMetrics(SM_CYSCREEN)) - half_even(system.bottom - system.top));
   RECT client;
   GetClientRect(launcher.Form(), &client);
   EXPECT_EQ(client.right, 427);
@@ -188,6 +194,35 @@ TEST_F(BehaviourTest, MissingToolShowsTheSystemsErrorAndKeepsTheList) {
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box_wnd); }));
   EXPECT_EQ(launcher.Items(), before);
   EXPECT_TRUE(IsWindowEnabled(launcher.Button(4)));
+}
+
+// The skin engine's question every skinned window answers with 1.
+constexpr UINT kSkinnedQuery = 0x3523;
+
+bool AnswersSkinned(HWND window) {
+  return WaitUntil([&] { return SendMessageW(window, kSkinnedQuery, 0, 0) == 1; }, 3000);
+}
+
+TEST_F(BehaviourTest, EveryWindowOfTheProcessIsSkinned) {
+  Launcher launcher(box, box.Path(L"maps"));
+  EXPECT_TRUE(AnswersSkinned(launcher.Form()));
+  EXPECT_NE(SendMessageW(launcher.List(), kSkinnedQuery, 0, 0), 1);  // controls wait for their own skinners
+
+  launcher.PostClick(launcher.Button(1));
+  HWND dialog = launcher.WaitForDialog(L"Open BSP file");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(AnswersSkinned(dialog));
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+  launcher.AddFiles(Maps(), L"a.bsp");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(launcher.Button(4)) != FALSE; }));
+  launcher.PostClick(launcher.Button(4));
+  HWND message = launcher.WaitForDialog(L"Brindle");
+  ASSERT_NE(message, nullptr);
+  EXPECT_TRUE(AnswersSkinned(message));
+  PostMessageW(message, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
 }
 
 }  // namespace
