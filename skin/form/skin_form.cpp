@@ -38,6 +38,10 @@ TSkinForm::TSkinForm(host::TComponent* owner)
     : host::TComponent(owner), FCaptionFont(MakeCaptionFont()), FDoubleClickTime(GetDoubleClickTime()) {}
 
 TSkinForm::~TSkinForm() {
+  // A skinner freed while still hooked in (its set-up failed half-way) lets go first.
+  if (FHostForm && FOldFormProc) FHostForm->WindowProc = std::move(FOldFormProc);
+  RemoveWindowProc();
+  RemoveClientProc();
   FreeButtons();
   FSysPopup.reset();
   if (TSkinManage* manager = TSkinManage::Instance(); manager && manager == FOwnerToken) manager->RemoveSkinForm(this);

@@ -349,7 +349,9 @@ void TSkinManage::DoPendingAction() {
 
 LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wparam, LPARAM lparam) {
   TSkinManage* self = Instance();
-  if (code >= 0 && self) {
+  // Nothing may escape into the system's call: a window the engine could not
+  // skin keeps the system's look.
+  if (code >= 0 && self) try {
     const auto window = reinterpret_cast<HWND>(wparam);
     switch (code) {
       case HCBT_CREATEWND: {
@@ -367,6 +369,7 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wparam, LPARAM lparam
         self->SkinWindow(window);
         break;
     }
+  } catch (const std::exception&) {
   }
   return CallNextHookEx(self ? self->HookHandle : nullptr, code, wparam, lparam);
 }
