@@ -112,6 +112,14 @@ void TForm::FillCreateParams(CreateParams& p) {
 }
 
 void TForm::HandleCreated() {
+  // The program's icon, as the caption and the task list show it; shared
+  // icons belong to the system and are never destroyed.
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const auto [kind, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
+    const int size = GetSystemMetrics(metric);
+    if (HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED))
+      SendMessageW(WindowHandle(), WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+  }
   if (menu_) ::SetMenu(WindowHandle(), menu_);
   if (form_style_ != TFormStyle::fsMDIForm || client_handle_) return;
   CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
