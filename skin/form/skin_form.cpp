@@ -39,9 +39,7 @@ TSkinForm::TSkinForm(host::TComponent* owner)
 
 TSkinForm::~TSkinForm() {
   // A skinner freed while still hooked in (its set-up failed half-way) lets go first.
-  if (FHostForm && FOldFormProc) FHostForm->WindowProc = std::move(FOldFormProc);
-  RemoveWindowProc();
-  RemoveClientProc();
+  ReleaseHooks();
   FreeButtons();
   FSysPopup.reset();
   if (TSkinManage* manager = TSkinManage::Instance(); manager && manager == FOwnerToken) manager->RemoveSkinForm(this);
@@ -280,8 +278,7 @@ void TSkinForm::Detach() {
   if (!FSkinFrame) {
     if (FHoverTimer) FHoverTimer->SetEnabled(false);
     RestoreFormColor();
-    RemoveWindowProc();
-    RemoveClientProc();
+    ReleaseHooks();
     if (FHostForm && FState != flDestroying)
       for (host::TComponent* c : FHostForm->Components())
         if (auto* control = dynamic_cast<host::TWinControl*>(c); control && control->HandleAllocated())
@@ -291,15 +288,10 @@ void TSkinForm::Detach() {
   FSysPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (!FWndProcInstalled) return;
-  if (FHostForm && FOldFormProc) {
-    FHostForm->WindowProc = std::move(FOldFormProc);
-    FOldFormProc = nullptr;
-  }
-  RemoveWindowProc();
+  ReleaseHooks();
   RestoreFormColor();
   SetSysMenuStyle(true);
   SetCaptionStyle(true);
-  RemoveClientProc();
   if (FState != flDestroying && (IsMDIChild() || !(FStyle & WS_CHILD))) {
     RECT r;
     GetWindowRect(FHandle, &r);
@@ -320,7 +312,10 @@ void TSkinForm::DetachOnDestroy() {
   }
   FSysPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (!FWndProcInstalled) return;
+  ReleaseHooks();
+}
+
+void TSkinForm::ReleaseHooks() {
   if (FHostForm && FOldFormProc) {
     FHostForm->WindowProc = std::move(FOldFormProc);
     FOldFormProc = nullptr;

@@ -189,6 +189,8 @@ private:
   void InstallWindowProc();
   void RemoveWindowProc();
   void RemoveClientProc();
+  // Gives the window, its host form and its MDI client their own procedures back.
+  void ReleaseHooks();
   void RestoreFormColor();
   void DropRegion();
   bool IsMDIChild() const { return FMDIKind == TMDIKind::Child; }

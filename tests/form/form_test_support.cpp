@@ -74,6 +74,30 @@ std::unique_ptr<skin::TSkinData> MakeSkinData(const std::vector<std::uint8_t>& p
   return data;
 }
 
+namespace {
+struct WindowSearch {
+  std::wstring class_name;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK VisitWindow(HWND w, LPARAM p) {
+  auto& search = *reinterpret_cast<WindowSearch*>(p);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  wchar_t cls[64] = {};
+  GetClassNameW(w, cls, 64);
+  if (pid != GetCurrentProcessId() || search.class_name != cls || !IsWindowVisible(w)) return TRUE;
+  search.found = w;
+  return FALSE;
+}
+}  // namespace
+
+HWND FindProcessWindow(const wchar_t* class_name) {
+  WindowSearch search{class_name};
+  EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 COLORREF ScreenPixel(int x, int y) {
   HDC dc = GetDC(nullptr);
   const COLORREF c = GetPixel(dc, x, y);

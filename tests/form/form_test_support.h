@@ -48,6 +48,10 @@ std::vector<std::uint8_t> DefaultSkinPackage();
 std::unique_ptr<skin::TSkinData> MakeSkinData(const std::vector<std::uint8_t>& package,
                                               skin::TSkinFormType type = skin::TSkinFormType::sfMainform);
 
+// A visible top-level window of this process with the class; null when there is none.
+// Safe to call from any thread.
+HWND FindProcessWindow(const wchar_t* class_name);
+
 COLORREF ScreenPixel(int x, int y);
 RECT WindowRect(HWND window);
 SIZE ClientSize(HWND window);

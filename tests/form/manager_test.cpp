@@ -146,34 +146,23 @@ TEST_F(ManagerTest, WithoutAComponentNothingIsSkinned) {
 // the skinned query from another thread.
 class WindowCloser {
 public:
-  explicit WindowCloser(const wchar_t* class_name) : class_(class_name), thread_([this] { Run(); }) {}
+  explicit WindowCloser(const wchar_t* class_name) : thread_([this, class_name] { Run(class_name); }) {}
   ~WindowCloser() { thread_.join(); }
   LRESULT Answer() const { return answer_; }
 
 private:
-  void Run() {
-    for (int i = 0; i < 600 && !found_; ++i) {
-      EnumWindows(&WindowCloser::Visit, reinterpret_cast<LPARAM>(this));
-      Sleep(10);
+  void Run(const wchar_t* class_name) {
+    for (int i = 0; i < 600; ++i, Sleep(10)) {
+      const HWND w = FindProcessWindow(class_name);
+      if (!w) continue;
+      Sleep(100);  // the skinner is attached at activation, skin-now follows
+      answer_ = SendMessageW(w, kSkinnedQuery, 0, 0);
+      PostMessageW(w, WM_CLOSE, 0, 0);
+      PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
+      return;
     }
   }
-  static BOOL CALLBACK Visit(HWND w, LPARAM p) {
-    auto* self = reinterpret_cast<WindowCloser*>(p);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    wchar_t cls[64] = {};
-    GetClassNameW(w, cls, 64);
-    if (pid != GetCurrentProcessId() || self->class_ != cls || !IsWindowVisible(w)) return TRUE;
-    Sleep(100);  // the skinner is attached at activation, skin-now follows
-    self->answer_ = SendMessageW(w, kSkinnedQuery, 0, 0);
-    PostMessageW(w, WM_CLOSE, 0, 0);
-    PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
-    self->found_ = true;
-    return FALSE;
-  }
 
-  std::wstring class_;
-  std::atomic<bool> found_{false};
   std::atomic<LRESULT> answer_{0};
   std::thread thread_;
 };

@@ -45,22 +45,12 @@ public:
 
 private:
   void Run() {
-    while (!stop_) {
-      EnumWindows(&DialogCanceller::Visit, reinterpret_cast<LPARAM>(this));
-      Sleep(5);
+    for (; !stop_; Sleep(5)) {
+      const HWND w = FindProcessWindow(L"#32770");
+      if (!w || SendMessageW(w, kSkinnedQuery, 0, 0) != 1) continue;  // the skinner comes at activation
+      ++skinned_;
+      SendMessageW(w, WM_COMMAND, IDCANCEL, 0);
     }
-  }
-  static BOOL CALLBACK Visit(HWND w, LPARAM p) {
-    auto* self = reinterpret_cast<DialogCanceller*>(p);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, 16);
-    if (pid != GetCurrentProcessId() || std::wstring(cls) != L"#32770" || !IsWindowVisible(w)) return TRUE;
-    if (SendMessageW(w, kSkinnedQuery, 0, 0) != 1) return TRUE;  // not yet: the skinner comes at activation
-    ++self->skinned_;
-    SendMessageW(w, WM_COMMAND, IDCANCEL, 0);
-    return FALSE;
   }
 
   std::atomic<bool> stop_{false};
