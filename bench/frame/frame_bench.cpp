@@ -1,0 +1,224 @@
+// Times the skinned frame of a 1024x768 window side by side with the same
+// window under the system's own frame: a full frame repaint and a full resize
+// cycle; then the launcher's start-up to its first painted frame, skinned and
+// with --no-skin.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "host/controls/form.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/scratch_bitmap.h"
+#include "skin/form/skin_form.h"
+#include "skin/manager/skin_manage.h"
+
+namespace {
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / frequency;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void PumpFor(int milliseconds) {
+  const double end = Now() + milliseconds / 1000.0;
+  while (Now() < end) {
+    Pump();
+    Sleep(1);
+  }
+}
+
+// Microseconds per call: repeats until at least half a second has passed.
+double MicrosPerCall(const std::function<void()>& step) {
+  step();
+  GdiFlush();
+  int calls = 0;
+  const double start = Now();
+  double elapsed = 0;
+  do {
+    step();
+    GdiFlush();
+    ++calls;
+    elapsed = Now() - start;
+  } while (elapsed < 0.5);
+  return elapsed * 1e6 / calls;
+}
+
+struct Figures {
+  double repaint_direct = 0;  // PaintFrame, or nothing for the system frame
+  double repaint = 0;         // RedrawWindow of the frame
+  double resize = 0;          // SetWindowPos to another size and its repaint
+};
+
+Figures Measure(HWND window, skin::TSkinForm* skinner) {
+  Figures f;
+  if (skinner) f.repaint_direct = MicrosPerCall([&] { skinner->PaintFrame(); });
+  f.repaint = MicrosPerCall([&] { RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); });
+  bool small = false;
+  f.resize = MicrosPerCall([&] {
+    small = !small;
+    SetWindowPos(window, nullptr, 0, 0, small ? 1000 : 1024, small ? 740 : 768, SWP_NOMOVE | SWP_NOZORDER);
+    UpdateWindow(window);
+  });
+  SetWindowPos(window, nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
+  return f;
+}
+
+LRESULT CALLBACK PlainProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+
+// The same window as the host framework makes it, with the system's frame.
+Figures SystemFrame() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = PlainProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = L"BenchPlainWindow";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, wc.lpszClassName, L"Frame benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024,
+                                768, nullptr, nullptr, wc.hInstance, nullptr);
+  PumpFor(200);
+  const Figures f = Measure(window, nullptr);
+  DestroyWindow(window);
+  PumpFor(50);
+  return f;
+}
+
+class BenchForm : public host::TForm {
+public:
+  BenchForm() : host::TForm(nullptr) {}
+  static const host::ClassInfo& Info() {
+    static const host::ClassInfo info{"TBenchForm", &host::TForm::Info(), {}};
+    return info;
+  }
+  const host::ClassInfo& Class() const override { return Info(); }
+};
+
+std::unique_ptr<skin::TSkinData> DefaultSkin() {
+  std::ifstream file("Z:" BRINDLE_SKINS_DIR "/default.skn", std::ios::binary);
+  const std::vector<std::uint8_t> package{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  auto data = std::make_unique<skin::TSkinData>(nullptr);
+  data->BeginLoading();
+  std::vector<std::uint8_t> stream(4);
+  for (int i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(package.size() >> (8 * i));
+  stream.insert(stream.end(), package.begin(), package.end());
+  data->ReadSkinStream(stream);
+  data->SetActive(true);
+  data->Loaded();
+  return data;
+}
+
+Figures SkinnedFrame() {
+  const auto data = DefaultSkin();
+  if (data->SkinMissing()) {
+    std::printf("the default skin was not loaded: %s\n", data->RefusalReason().c_str());
+    return {};
+  }
+  Figures f;
+  {
+    BenchForm form;
+    form.SetCaption("Frame benchmark");
+    form.SetBounds(0, 0, 1024, 768);
+    form.Show();
+    skin::TSkinForm* skinner = nullptr;
+    for (int i = 0; i < 300 && !(skinner && skinner->FState == skin::flRunning); ++i) {
+      PumpFor(10);
+      skinner = skin::TSkinManage::Instance()->FindSkinForm(form.WindowHandle());
+    }
+    if (!skinner) {
+      std::printf("the window was not skinned\n");
+      return {};
+    }
+    SetWindowPos(form.WindowHandle(), nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
+    PumpFor(100);
+    f = Measure(form.WindowHandle(), skinner);
+  }
+  skin::TSkinManage::Destroy();
+  PumpFor(50);
+  return f;
+}
+
+// Milliseconds from CreateProcess to the launcher's caption bar showing on
+// the screen: its middle pixel differs from the empty desktop's.
+double StartUp(const wchar_t* arguments) {
+  HDC screen = GetDC(nullptr);
+  std::wstring command = L"\"" + std::wstring(BRINDLE_LAUNCHER_W) + L"\" " + arguments;
+  STARTUPINFOW si{sizeof(si)};
+  PROCESS_INFORMATION pi{};
+  const double start = Now();
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    ReleaseDC(nullptr, screen);
+    return -1;
+  }
+  double shown = -1;
+  while (Now() - start < 20) {
+    HWND window = FindWindowW(L"TForm1", nullptr);
+    RECT r;
+    if (window && IsWindowVisible(window) && GetWindowRect(window, &r) && r.right > r.left) {
+      const COLORREF desktop = GetPixel(screen, 2, 2);
+      if (GetPixel(screen, (r.left + r.right) / 2, r.top + 4) != desktop) {
+        shown = (Now() - start) * 1000;
+        break;
+      }
+    }
+    Sleep(1);
+  }
+  TerminateProcess(pi.hProcess, 0);
+  WaitForSingleObject(pi.hProcess, 5000);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  ReleaseDC(nullptr, screen);
+  Sleep(300);
+  return shown;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main() {
+  skin::CreateScratchBitmap();
+  const Figures system = SystemFrame();
+  const Figures skinned = SkinnedFrame();
+  std::printf("A 1024x768 window, microseconds per call (ratio skinned / system):\n");
+  std::printf("%-42s %10s %10s %7s\n", "", "system", "skinned", "ratio");
+  std::printf("%-42s %10s %10.0f\n", "frame repaint, PaintFrame", "-", skinned.repaint_direct);
+  std::printf("%-42s %10.0f %10.0f %7.2f\n", "frame repaint, RedrawWindow (frame + client)", system.repaint,
+              skinned.repaint, skinned.repaint / system.repaint);
+  std::printf("%-42s %10.0f %10.0f %7.2f\n", "resize cycle, SetWindowPos + UpdateWindow", system.resize,
+              skinned.resize, skinned.resize / system.resize);
+
+  std::vector<double> plain, skinned_start;
+  for (int i = 0; i < 5; ++i) {
+    plain.push_back(StartUp(L"--no-skin"));
+    skinned_start.push_back(StartUp(L""));
+  }
+  const double a = Median(plain), b = Median(skinned_start);
+  std::printf("launcher start-up to its painted caption, ms (median of 5): %.0f with --no-skin, %.0f skinned, ratio %.2f\n",
+              a, b, a > 0 ? b / a : 0);
+  skin::FreeScratchBitmap();
+  return 0;
+}
