@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/controls/form.h"
+#include "host/graphics/canvas.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/scratch_bitmap.h"
 #include "skin/form/skin_form.h"
@@ -64,14 +65,14 @@ double MicrosPerCall(const std::function<void()>& step) {
 }
 
 struct Figures {
-  double repaint_direct = 0;  // PaintFrame, or nothing for the system frame
-  double repaint = 0;         // RedrawWindow of the frame
+  double ncpaint = 0;  // WM_NCPAINT for the whole window: the frame alone
+  double repaint = 0;  // RedrawWindow of frame and client
   double resize = 0;          // SetWindowPos to another size and its repaint
 };
 
-Figures Measure(HWND window, skin::TSkinForm* skinner) {
+Figures Measure(HWND window) {
   Figures f;
-  if (skinner) f.repaint_direct = MicrosPerCall([&] { skinner->PaintFrame(); });
+  f.ncpaint = MicrosPerCall([&] { SendMessageW(window, WM_NCPAINT, 1, 0); });
   f.repaint = MicrosPerCall([&] { RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); });
   bool small = false;
   f.resize = MicrosPerCall([&] {
@@ -80,27 +81,6 @@ Figures Measure(HWND window, skin::TSkinForm* skinner) {
     UpdateWindow(window);
   });
   SetWindowPos(window, nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
-  return f;
-}
-
-LRESULT CALLBACK PlainProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  return DefWindowProcW(wnd, msg, wparam, lparam);
-}
-
-// The same window as the host framework makes it, with the system's frame.
-Figures SystemFrame() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"BenchPlainWindow";
-  RegisterClassW(&wc);
-  HWND window = CreateWindowExW(0, wc.lpszClassName, L"Frame benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024,
-                                768, nullptr, nullptr, wc.hInstance, nullptr);
-  PumpFor(200);
-  const Figures f = Measure(window, nullptr);
-  DestroyWindow(window);
-  PumpFor(50);
   return f;
 }
 
@@ -113,6 +93,47 @@ public:
   }
   const host::ClassInfo& Class() const override { return Info(); }
 };
+
+// The same window before any skin exists: the system's own frame.
+Figures SystemFrame() {
+  BenchForm form;
+  form.SetCaption("Frame benchmark");
+  form.SetBounds(0, 0, 1024, 768);
+  form.Show();
+  PumpFor(200);
+  return Measure(form.WindowHandle());
+}
+
+// Where a frame repaint of the skinned window goes.
+void Parts(skin::TSkinForm& f) {
+  const int w = 1024, h = 768;
+  const RECT caption{f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop};
+  host::Canvas& canvas = f.FCaptionBitmap.GetCanvas();
+  HDC window = GetWindowDC(f.FHandle);
+  std::printf("Parts of a frame repaint and of a resize, microseconds per call:\n");
+  std::printf("  compose left, right, bottom border    %8.0f\n", MicrosPerCall([&] {
+                f.ComposeBorder(1, f.FBorderLeft, h);
+                f.ComposeBorder(2, f.FBorderRight, h);
+                f.ComposeBorder(4, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom);
+              }));
+  std::printf("  caption element into the caption bar  %8.0f\n",
+              MicrosPerCall([&] { f.PaintBorder(3, caption, f.FCaptionBitmap.Dc()); }));
+  std::printf("  caption text                          %8.0f\n",
+              MicrosPerCall([&] { f.PaintCaptionText(canvas, caption); }));
+  std::printf("  caption buttons, layout and paint     %8.0f\n", MicrosPerCall([&] {
+                f.LayoutButtons();
+                f.PaintButtons(canvas);
+              }));
+  std::printf("  caption bar from and to the window    %8.0f\n", MicrosPerCall([&] {
+                BitBlt(f.FCaptionBitmap.Dc(), 0, 0, w, f.FBorderTop, window, 0, 0, SRCCOPY);
+                BitBlt(window, 0, 0, w, f.FBorderTop, f.FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
+              }));
+  ReleaseDC(f.FHandle, window);
+  std::printf("  window region, rebuilt                %8.0f\n", MicrosPerCall([&] {
+                f.FRgnWidth = 0;
+                f.UpdateRegion();
+              }));
+}
 
 std::unique_ptr<skin::TSkinData> DefaultSkin() {
   std::ifstream file("Z:" BRINDLE_SKINS_DIR "/default.skn", std::ios::binary);
@@ -151,7 +172,8 @@ Figures SkinnedFrame() {
     }
     SetWindowPos(form.WindowHandle(), nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
     PumpFor(100);
-    f = Measure(form.WindowHandle(), skinner);
+    f = Measure(form.WindowHandle());
+    Parts(*skinner);
   }
   skin::TSkinManage::Destroy();
   PumpFor(50);
@@ -205,7 +227,8 @@ int main() {
   const Figures skinned = SkinnedFrame();
   std::printf("A 1024x768 window, microseconds per call (ratio skinned / system):\n");
   std::printf("%-42s %10s %10s %7s\n", "", "system", "skinned", "ratio");
-  std::printf("%-42s %10s %10.0f\n", "frame repaint, PaintFrame", "-", skinned.repaint_direct);
+  std::printf("%-42s %10.0f %10.0f %7.2f\n", "frame repaint, WM_NCPAINT", system.ncpaint, skinned.ncpaint,
+              skinned.ncpaint / system.ncpaint);
   std::printf("%-42s %10.0f %10.0f %7.2f\n", "frame repaint, RedrawWindow (frame + client)", system.repaint,
               skinned.repaint, skinned.repaint / system.repaint);
   std::printf("%-42s %10.0f %10.0f %7.2f\n", "resize cycle, SetWindowPos + UpdateWindow", system.resize,
@@ -217,6 +240,7 @@ int main() {
     skinned_start.push_back(StartUp(L""));
   }
   const double a = Median(plain), b = Median(skinned_start);
+  std::printf("(the system column is the same host form before any skin exists)\n");
   std::printf("launcher start-up to its painted caption, ms (median of 5): %.0f with --no-skin, %.0f skinned, ratio %.2f\n",
               a, b, a > 0 ? b / a : 0);
   skin::FreeScratchBitmap();
