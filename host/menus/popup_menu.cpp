@@ -141,8 +141,6 @@ TMenuItem& TPopupMenu::Add(std::string caption, std::int32_t tag) {
   return *items_.back();
 }
 
-void TPopupMenu::Clear() { items_.clear(); }
-
 TMenuItem* TPopupMenu::FindCommand(UINT command) const {
   for (const auto& item : items_)
     if (item->Command() == command) return item.get();

@@ -84,7 +84,6 @@ public:
   const ClassInfo& Class() const override { return Info(); }
 
   TMenuItem& Add(std::string caption, std::int32_t tag = 0);
-  void Clear();
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem& Items(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
   TMenuItem* FindCommand(UINT command) const;
@@ -98,8 +97,6 @@ public:
   // Shows the menu at the screen point and tracks it until it closes. The
   // chosen item's OnClick runs afterwards, from the message loop.
   void Popup(int x, int y);
-  // The window that owns the menu while it is shown; null before the first popup.
-  HWND Window() const { return window_; }
 
 private:
   static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);

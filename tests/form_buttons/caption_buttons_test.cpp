@@ -292,5 +292,30 @@ TEST_F(ButtonsTest, CodesFrom1000To2000AskTheWindow) {
   EXPECT_TRUE(PixelBecomes(centre, kCloseNormal));
 }
 
+// The project's default skin: close, maximise and minimise on a sizeable
+// form, the restore button in the maximise button's place once maximised.
+using DefaultSkinButtons = form_test::SkinnedTest;
+
+TEST_F(DefaultSkinButtons, MaximiseAndRestoreShareTheirPlace) {
+  auto form = MakeForm(100, 100, 300, 150);
+  skin::TSkinForm* skinner = ShowSkinned(*form);
+  ASSERT_TRUE(skinner);
+  const HWND window = form->WindowHandle();
+  // Button0 close, 1 maximise, 2 restore, 3 minimise, 4 system menu, 5 options.
+  auto shown = [&] {
+    std::vector<bool> v;
+    for (int i = 0; i < 6; ++i) v.push_back(skinner->FButtons[static_cast<size_t>(i)]->Visible);
+    return v;
+  };
+  EXPECT_EQ(shown(), (std::vector<bool>{true, true, false, true, true, false}));
+  const RECT before = form_test::WindowRect(window);
+  const int maximise_from_right = (before.right - before.left) - skinner->FButtons[1]->Bounds.left;
+  ShowWindow(window, SW_MAXIMIZE);
+  ASSERT_TRUE(PumpUntil([&] { return skinner->FButtons[2]->Visible; }));
+  EXPECT_EQ(shown(), (std::vector<bool>{true, false, true, true, true, false}));
+  const RECT after = form_test::WindowRect(window);
+  EXPECT_EQ((after.right - after.left) - skinner->FButtons[2]->Bounds.left, maximise_from_right);
+}
+
 }  // namespace
 }  // namespace buttons_test

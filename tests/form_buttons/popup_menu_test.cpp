@@ -68,7 +68,9 @@ TEST_F(PopupMenuTest, ItemsBecomeTheWin32MenuInOrder) {
   EXPECT_TRUE(states[2] & MFS_GRAYED);
   EXPECT_TRUE(states[3] & MFS_CHECKED);
   EXPECT_FALSE(states[0] & (MFS_GRAYED | MFS_CHECKED));
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(popup.FindCommand(menu.ids[static_cast<size_t>(i)]), &popup.Items(i));
+  ASSERT_EQ(popup.Count(), 5);
+  for (int i = 0; i < popup.Count(); ++i)
+    EXPECT_EQ(popup.FindCommand(menu.ids[static_cast<size_t>(i)]), &popup.Items(i));
 }
 
 TEST_F(PopupMenuTest, ChosenItemsOnClickRunsAfterTheMenuClosed) {
