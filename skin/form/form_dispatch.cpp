@@ -221,6 +221,12 @@ void TSkinForm::Stage3(host::TMessage& m) {
       Default(m);
       if (!FHostForm) PaintFrame();
       return;
+    case WM_SETICON:
+      // The same for a new icon, which the caption shows too.
+      Default(m);
+      RefreshIcon();
+      PaintFrame();
+      return;
   }
   Default(m);
 }

@@ -183,4 +183,21 @@ TEST_F(FramePaint, ABareDialogKeepsItsSkinnedCaptionWhenItsTextChanges) {
   Pump(10);
 }
 
+TEST_F(FramePaint, ABareDialogKeepsItsSkinnedFrameWhenItsIconChanges) {
+  UseSkin(FrameSkin().Package());
+  auto owner = MakeForm(500, 400, 200, 100);
+  Show(*owner);
+  HWND dialog = MakeDialog(owner->WindowHandle(), 60, 60, true);
+  skin::TSkinForm* f = WaitSkinned(dialog);
+  ASSERT_TRUE(f);
+  const HICON icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  Pump(30);
+  EXPECT_EQ(f->FIcon, icon);
+  ExpectFrame(*f, Data(), 1, CaptionCover(*f));
+  DestroyWindow(dialog);
+  Pump(10);
+}
+
 }  // namespace
