@@ -1,6 +1,7 @@
 // Painting the skinned non-client area: the borders, the caption bar composed
 // off-screen (element, text, buttons) and copied in one go, the window icon.
 #include <exception>
+#include <optional>
 
 #include "host/graphics/canvas.h"
 #include "skin/data/skin_data.h"
@@ -32,8 +33,9 @@ void EnsureSize(host::DibBitmap& bitmap, int width, int height) {
 void TSkinForm::PaintFrame(HDC dc) {
   if (!ScratchBitmap() || (FState != flRunning && FState != flReskinning)) return;
   if (FBorderKind == TBorderKind::NoCaption || (IsMDIChild() && FWindowState == TWindowState::Maximized)) return;
-  const host::WindowDc own(dc ? nullptr : FHandle, true);
-  const HDC target = dc ? dc : own.get();
+  std::optional<host::WindowDc> own;
+  if (!dc) own.emplace(FHandle, true);
+  const HDC target = dc ? dc : own->get();
   try {
     if (target && GetWindowRect(FHandle, &FWindowRect)) {
       FWidth = FWindowRect.right - FWindowRect.left;
