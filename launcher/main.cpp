@@ -4,13 +4,11 @@
 #include "host/core/text.h"
 #include "launcher/main_form.h"
 #include "launcher/skin_option.h"
-#include "skin/draw/scratch_bitmap.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   host::TApplication& app = host::Application();
   try {
     app.Initialize();
-    skin::CreateScratchBitmap();
     host::RegisterComponentClass(skin::TSkinData::Info());
     app.SetTitle("Brindle");
     TForm1* form = app.CreateForm<TForm1>();
@@ -26,7 +24,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.HandleException(e);
     return 1;
   }
-  const int code = app.Run();
-  skin::FreeScratchBitmap();
-  return code;
+  return app.Run();
 }

@@ -6,12 +6,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "form_test_support.h"
 #include "host/controls/form.h"
 #include "host/graphics/canvas.h"
 #include "skin/data/skin_data.h"
@@ -135,19 +134,7 @@ void Parts(skin::TSkinForm& f) {
               }));
 }
 
-std::unique_ptr<skin::TSkinData> DefaultSkin() {
-  std::ifstream file("Z:" BRINDLE_SKINS_DIR "/default.skn", std::ios::binary);
-  const std::vector<std::uint8_t> package{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  auto data = std::make_unique<skin::TSkinData>(nullptr);
-  data->BeginLoading();
-  std::vector<std::uint8_t> stream(4);
-  for (int i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  stream.insert(stream.end(), package.begin(), package.end());
-  data->ReadSkinStream(stream);
-  data->SetActive(true);
-  data->Loaded();
-  return data;
-}
+std::unique_ptr<skin::TSkinData> DefaultSkin() { return form_test::MakeSkinData(form_test::DefaultSkinPackage()); }
 
 Figures SkinnedFrame() {
   const auto data = DefaultSkin();
