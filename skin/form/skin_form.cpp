@@ -212,8 +212,9 @@ void TSkinForm::FitWindowSize(bool after_skin_change) {
 
   if (FIsDialog && !after_skin_change) {
     FCaptionText = GetWindowTextWide(FHandle);
+    // Measured as the caption draws it, with its blanks, so that it shows whole.
     FCaptionTextWidth = TextWidth(FCaptionFont ? FCaptionFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                                  FCaptionText);
+                                  L"  " + FCaptionText + L" ");
     const TDataSkinTitle& title = *FSkinData->Elements().Title;
     const int least = title.LeftWidth + FCaptionTextWidth + title.RightWidth;
     if (width < least) {

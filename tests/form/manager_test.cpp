@@ -203,6 +203,16 @@ TEST_F(ManagerTest, AMessageFormIsSkinnedAsADialogAndWidenedToItsCaption) {
   MapWindowPoints(HWND_DESKTOP, message.WindowHandle(), reinterpret_cast<POINT*>(&ok_after), 2);
   const int widening = (width - skinner->FBorderLeft - skinner->FBorderRight) - client_width_before;
   EXPECT_EQ(ok_after.left - ok_before.left, widening / 2);
+
+  // Wide enough that the caption shows whole, without an ellipsis.
+  const host::MemoryDc dc(CreateCompatibleDC(nullptr));
+  const host::Selection font(dc, data_->CaptionFont());
+  const std::wstring drawn = L"  " + host::Widen(caption) + L" ";
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, drawn.c_str(), static_cast<int>(drawn.size()), &extent);
+  ASSERT_GT(skinner->FCaptionTextRect.right, 0);
+  EXPECT_GE(skinner->FCaptionTextRect.right - skinner->FCaptionTextRect.left - title.TextBackLeft - title.TextBackRight,
+            extent.cx);
 }
 
 TEST_F(ManagerTest, TheMessageDialogOfTheFrameworkIsSkinned) {
