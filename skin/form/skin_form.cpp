@@ -40,6 +40,7 @@ TSkinForm::TSkinForm(host::TComponent* owner)
 TSkinForm::~TSkinForm() {
   // A skinner freed while still hooked in (its set-up failed half-way) lets go first.
   ReleaseHooks();
+  FreeControls();
   FreeButtons();
   FSysPopup.reset();
   if (TSkinManage* manager = TSkinManage::Instance(); manager && manager == FOwnerToken) manager->RemoveSkinForm(this);
@@ -278,6 +279,7 @@ void TSkinForm::DropRegion() {
 void TSkinForm::Detach() {
   if (!FSkinFrame) {
     if (FHoverTimer) FHoverTimer->SetEnabled(false);
+    FreeControls();
     RestoreFormColor();
     ReleaseHooks();
     if (FHostForm && FState != flDestroying)
@@ -290,6 +292,7 @@ void TSkinForm::Detach() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (!FWndProcInstalled) return;
   ReleaseHooks();
+  FreeControls();
   RestoreFormColor();
   SetSysMenuStyle(true);
   SetCaptionStyle(true);
@@ -314,7 +317,14 @@ void TSkinForm::DetachOnDestroy() {
   FSysPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   ReleaseHooks();
+  FreeControls();
 }
+
+void TSkinForm::SkinSizeGrip(HWND window) {
+  if (FSkinData) FSizeGrips.push_back(std::make_unique<TSkinSizer>(window, *FSkinData));
+}
+
+void TSkinForm::FreeControls() { FSizeGrips.clear(); }
 
 void TSkinForm::ReleaseHooks() {
   if (FHostForm && FOldFormProc) {

@@ -16,6 +16,7 @@
 #include "host/gdi/handles.h"
 #include "host/graphics/dib_bitmap.h"
 #include "host/system/timer.h"
+#include "skin/controls/size_grip.h"
 #include "skin/form/nc_object.h"
 
 namespace host {
@@ -63,6 +64,11 @@ public:
   void DetachOnDestroy();
   // Re-apply after the skin data loaded another skin.
   void SkinChanged();
+
+  // A size-grip scroll bar made under the skinned window.
+  void SkinSizeGrip(HWND window);
+  // Every control skinner lets go of its control.
+  void FreeControls();
 
   void FitWindowSize(bool after_skin_change);
   void SetCaptionStyle(bool on);
@@ -162,6 +168,7 @@ public:
   HRGN FRegion = nullptr;  // owned by the window once set; kept to know what we set
   host::TForm* FHostForm = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;
+  std::vector<std::unique_ptr<TSkinSizer>> FSizeGrips;
   host::DibBitmap FIconBitmap, FCaptionBitmap;
   int FWidth = 0, FHeight = 0;
   int FRgnWidth = 0, FRgnHeight = 0;

@@ -170,4 +170,23 @@ TEST_F(LifecycleTest, AFormWithoutFrameSkinningKeepsItsSystemFrame) {
   EXPECT_GE(origin.y - WindowRect(form->WindowHandle()).top, caption);
 }
 
+TEST_F(LifecycleTest, ASizeGripMadeLaterIsPaintedInTheFaceColourUntilSkinningEnds) {
+  auto form = MakeForm(100, 100, 320, 180);
+  ShowSkinned(*form);
+  const HWND grip = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN,
+                                    0, 0, 320, 180, form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(grip);
+  EXPECT_EQ(SendMessageW(grip, kSkinnedQuery, 0, 0), 1);
+  UpdateWindow(grip);
+  Pump(30);
+  const RECT r = WindowRect(grip);
+  const COLORREF face = host::ColourToRgb(data_->Elements().Colours.ButtonFace);
+  for (int d = 2; d < r.right - r.left - 1; d += 3)
+    EXPECT_EQ(ScreenPixel(r.right - d, r.bottom - 2), face) << d;
+
+  data_->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return Manager().SkinForms.empty(); }));
+  EXPECT_NE(SendMessageW(grip, kSkinnedQuery, 0, 0), 1);
+}
+
 }  // namespace
