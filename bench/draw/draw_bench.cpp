@@ -6,38 +6,15 @@
 #include <functional>
 #include <string>
 
+#include "bench/gdi_timing.h"
 #include "host/graphics/dib_bitmap.h"
 #include "skin/draw/skin_element.h"
 #include "skin/draw/transparent.h"
 
 namespace {
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
-
-// Microseconds per call: repeats until at least a fifth of a second has passed.
-double MicrosPerCall(const std::function<void()>& step) {
-  step();
-  GdiFlush();
-  int calls = 0;
-  const double start = Now();
-  double elapsed = 0;
-  do {
-    for (int i = 0; i < 4; ++i) step();
-    GdiFlush();
-    calls += 4;
-    elapsed = Now() - start;
-  } while (elapsed < 0.2);
-  return elapsed * 1e6 / calls;
-}
+// Short batches of four: each drawing is quick.
+double MicrosPerCallFor(const std::function<void()>& step) { return bench::MicrosPerCall(step, 4, 0.2); }
 
 // A picture with some texture and a magenta hole in each frame, so that the
 // keyed cases have something to leave out.
@@ -65,26 +42,26 @@ void Run(Element& e, host::DibBitmap& target) {
   const int w = e.dest.right - e.dest.left, h = e.dest.bottom - e.dest.top;
   HDC dc = target.Dc();
   SetStretchBltMode(dc, COLORONCOLOR);
-  const double baseline = MicrosPerCall([&] {
+  const double baseline = MicrosPerCallFor([&] {
     StretchBlt(dc, e.dest.left, e.dest.top, w, h, e.image.Dc(), frame->x, frame->y, frame->width, frame->height,
                SRCCOPY);
   });
   for (bool tile : {false, true}) {
-    const double compose = MicrosPerCall([&] {
+    const double compose = MicrosPerCallFor([&] {
       const auto b = skin::ComposeSkinElement(e.dest, e.image, e.margins, 1, e.frames, tile, e.strip);
     });
     const auto print = [&](const char* key, double draw) {
       std::printf("%-14s %5dx%-5d %-9s %-12s %10.1f %10.1f %10.1f %9.2f %9.2f\n", e.name, w, h,
                   tile ? "tiled" : "stretched", key, baseline, compose, draw, compose / baseline, draw / baseline);
     };
-    print("opaque", MicrosPerCall([&] {
+    print("opaque", MicrosPerCallFor([&] {
             skin::DrawSkinElement(dc, e.dest, e.image, e.margins, 1, e.frames, false, tile, e.strip);
           }));
-    print("keyed", MicrosPerCall([&] {
+    print("keyed", MicrosPerCallFor([&] {
             skin::DrawSkinElement(dc, e.dest, e.image, e.margins, 1, e.frames, true, tile, e.strip);
           }));
     // The same keyed drawing through the three-BitBlt path instead of MaskBlt.
-    print("keyed 3xBlt", MicrosPerCall([&] {
+    print("keyed 3xBlt", MicrosPerCallFor([&] {
             const auto b = skin::ComposeSkinElement(e.dest, e.image, e.margins, 1, e.frames, tile, e.strip);
             skin::DrawTransparentBitmap(dc, e.dest, b, skin::kSkinColourKey, host::KeyBlit::ThreeBitBlt);
           }));

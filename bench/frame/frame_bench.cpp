@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/gdi_timing.h"
 #include "form_test_support.h"
 #include "host/controls/form.h"
 #include "host/graphics/canvas.h"
@@ -20,48 +21,8 @@
 
 namespace {
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void PumpFor(int milliseconds) {
-  const double end = Now() + milliseconds / 1000.0;
-  while (Now() < end) {
-    Pump();
-    Sleep(1);
-  }
-}
-
-// Microseconds per call: repeats until at least half a second has passed.
-double MicrosPerCall(const std::function<void()>& step) {
-  step();
-  GdiFlush();
-  int calls = 0;
-  const double start = Now();
-  double elapsed = 0;
-  do {
-    step();
-    GdiFlush();
-    ++calls;
-    elapsed = Now() - start;
-  } while (elapsed < 0.5);
-  return elapsed * 1e6 / calls;
-}
+using bench::MicrosPerCall;
+using bench::Now;
 
 struct Figures {
   double ncpaint = 0;  // WM_NCPAINT for the whole window: the frame alone
@@ -99,7 +60,7 @@ Figures SystemFrame() {
   form.SetCaption("Frame benchmark");
   form.SetBounds(0, 0, 1024, 768);
   form.Show();
-  PumpFor(200);
+  form_test::Pump(200);
   return Measure(form.WindowHandle());
 }
 
@@ -150,7 +111,7 @@ Figures SkinnedFrame() {
     form.Show();
     skin::TSkinForm* skinner = nullptr;
     for (int i = 0; i < 300 && !(skinner && skinner->FState == skin::flRunning); ++i) {
-      PumpFor(10);
+      form_test::Pump(10);
       skinner = skin::TSkinManage::Instance()->FindSkinForm(form.WindowHandle());
     }
     if (!skinner) {
@@ -158,12 +119,12 @@ Figures SkinnedFrame() {
       return {};
     }
     SetWindowPos(form.WindowHandle(), nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
-    PumpFor(100);
+    form_test::Pump(100);
     f = Measure(form.WindowHandle());
     Parts(*skinner);
   }
   skin::TSkinManage::Destroy();
-  PumpFor(50);
+  form_test::Pump(50);
   return f;
 }
 
