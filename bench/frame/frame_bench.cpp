@@ -82,7 +82,7 @@ void Parts(skin::TSkinForm& f) {
               MicrosPerCall([&] { f.PaintCaptionText(canvas, caption); }));
   std::printf("  caption buttons, layout and paint     %8.0f\n", MicrosPerCall([&] {
                 f.LayoutButtons();
-                f.PaintButtons(canvas);
+                f.PaintButtons(f.FCaptionBitmap);
               }));
   std::printf("  caption bar from and to the window    %8.0f\n", MicrosPerCall([&] {
                 BitBlt(f.FCaptionBitmap.Dc(), 0, 0, w, f.FBorderTop, window, 0, 0, SRCCOPY);

@@ -16,4 +16,10 @@ inline constexpr COLORREF kSkinColourKey = RGB(255, 0, 255);
 void DrawTransparentBitmap(HDC dc, const RECT& rect, const host::DibBitmap& bitmap, COLORREF key,
                            host::KeyBlit how = host::PlatformKeyBlit());
 
+// Frame k of n (side by side) copied at its own size onto target at (x, y)
+// in memory, without GDI: the target keeps its pixels where the frame has the
+// key colour. What falls outside the target is left out. For pictures drawn
+// many times a second at natural size, such as caption buttons.
+void CopyKeyedFrame(host::DibBitmap& target, int x, int y, const host::DibBitmap& image, int k, int n, COLORREF key);
+
 }  // namespace skin

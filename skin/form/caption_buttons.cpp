@@ -4,6 +4,7 @@
 #include "host/graphics/canvas.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/single_frame.h"
+#include "skin/draw/transparent.h"
 #include "skin/form/engine_messages.h"
 #include "skin/form/skin_form.h"
 
@@ -149,18 +150,23 @@ void TSkinForm::LayoutButtons() {
   }
 }
 
-void TSkinForm::PaintButtons(host::Canvas& canvas) {
+void TSkinForm::PaintButtons(host::DibBitmap& caption) {
   for (int i = 0; i < static_cast<int>(FButtons.size()); ++i) {
     const TWinSysButton& button = *FButtons[static_cast<std::size_t>(i)];
     const TDataSkinSysButton& d = button.Descriptor;
     // Buttons of the menu bar are drawn with the bar.
     if (!ButtonVisible(i) || d.Image.Empty() || d.Visibility == 100) continue;
     if (ShowsIcon(d)) {
-      DrawIcon(canvas.Handle(), button.Bounds);
+      DrawIcon(caption.Dc(), button.Bounds);
       continue;
     }
     const int k = (FActive || d.FrameCount < 4) ? 1 : 4;
-    StretchSkinFrame(canvas, button.Bounds, d.Image, k, d.FrameCount, true);
+    const RECT& b = button.Bounds;
+    // At natural size the keyed copy is done in memory, far cheaper than through GDI.
+    if (b.right - b.left == FrameWidth(d) && b.bottom - b.top == d.Image.Height())
+      CopyKeyedFrame(caption, b.left, b.top, d.Image, k, d.FrameCount, kSkinColourKey);
+    else
+      StretchSkinFrame(caption.GetCanvas(), b, d.Image, k, d.FrameCount, true);
   }
 }
 

@@ -18,10 +18,6 @@ host::Icon SizedIcon(HICON icon, int size) {
   return host::Icon(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
 }
 
-void DrawIconAt(HDC dc, int x, int y, HICON icon, int size) {
-  const host::Icon copy = SizedIcon(icon, size);
-  DrawIconEx(dc, x, y, copy ? copy.get() : icon, size, size, 0, nullptr, DI_NORMAL);
-}
 
 // Resizing only when needed keeps the bitmap's DC and canvas between paints.
 void EnsureSize(host::DibBitmap& bitmap, int width, int height) {
@@ -77,7 +73,7 @@ void TSkinForm::PaintCaption(HDC dc) {
   host::Canvas& canvas = FCaptionBitmap.GetCanvas();
   PaintCaptionText(canvas, caption);
   LayoutButtons();
-  PaintButtons(canvas);
+  PaintButtons(FCaptionBitmap);
   BitBlt(dc, 0, 0, FCaptionBitmap.Width(), FCaptionBitmap.Height(), FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
 }
@@ -89,17 +85,18 @@ void TSkinForm::RefreshIcon() {
   EnsureSize(FIconBitmap, all.right, all.bottom);
   FIcon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_SMALL, 0));
   if (!FIcon) FIcon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_BIG, 0));
+  FIconCopy = FIcon ? SizedIcon(FIcon, FIconSize) : host::Icon();
   if (FIconBitmap.Empty() || (!resized && !FIcon)) return;
   // Magenta is the key colour: what the icon leaves uncovered stays see-through.
   host::Canvas& canvas = FIconBitmap.GetCanvas();
   canvas.SetBrushColour(kSkinColourKey);
   canvas.FillRect(all);
-  if (FIcon) DrawIconAt(FIconBitmap.Dc(), 0, 0, FIcon, FIconSize);
+  if (FIcon) DrawIcon(FIconBitmap.Dc(), all);
 }
 
 void TSkinForm::DrawIcon(HDC dc, const RECT& rect) {
   if (FIcon)
-    DrawIconAt(dc, rect.left, rect.top, FIcon, FIconSize);
+    DrawIconEx(dc, rect.left, rect.top, FIconCopy ? FIconCopy.get() : FIcon, FIconSize, FIconSize, 0, nullptr, DI_NORMAL);
   else
     DrawTransparentBitmap(dc, rect, FIconBitmap, kSkinColourKey);
 }

@@ -93,7 +93,7 @@ public:
   void FreeButtons();
   bool ButtonVisible(int index);
   void LayoutButtons();
-  void PaintButtons(host::Canvas& canvas);
+  void PaintButtons(host::DibBitmap& caption);
   TWinSysButton* ButtonAt(POINT p);
   POINT ToWindowPoint(int screen_x, int screen_y) const;
   void DoButtonAction(int screen_x, int screen_y);
@@ -144,6 +144,7 @@ public:
   int FCaptionTextWidth = 0;
   HWND FOwnerWnd = nullptr;
   HICON FIcon = nullptr;
+  host::Icon FIconCopy;  // FIcon at the small-icon size, made when the icon is read
   int FIconSize = 0;
   std::wstring FCaptionText;
   int FBorderLeft = 0, FBorderTop = 0, FBorderRight = 0, FBorderBottom = 0;

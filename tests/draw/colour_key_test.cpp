@@ -167,3 +167,43 @@ TEST(KeyedElement, OntoAWindowOnScreen) {
   }
   DestroyWindow(window);
 }
+
+// The in-memory keyed copy must give exactly what the keyed blit gives.
+TEST(KeyedFrameCopy, MatchesTheKeyedBlitForEveryFrameAndFormat) {
+  const auto strip = SpottedPicture(36, 12);  // three frames of 12 x 12
+  for (const auto format : {host::PixelFormat::Bits24, host::PixelFormat::Bits32}) {
+    for (int k = 1; k <= 3; ++k) {
+      auto target = Background(30, 20);
+      target.SetFormat(format);
+      skin::CopyKeyedFrame(target, 5, 4, strip, k, 3, kMagenta);
+      host::DibBitmap frame(12, 12);
+      BitBlt(frame.Dc(), 0, 0, 12, 12, strip.Dc(), (k - 1) * 12, 0, SRCCOPY);
+      ExpectKeyed(target, RECT{5, 4, 17, 16}, frame, kMagenta);
+    }
+  }
+}
+
+TEST(KeyedFrameCopy, LeavesOutWhatFallsOutsideTheTarget) {
+  const auto strip = SpottedPicture(24, 12);
+  host::DibBitmap frame(12, 12);
+  BitBlt(frame.Dc(), 0, 0, 12, 12, strip.Dc(), 12, 0, SRCCOPY);
+  for (const POINT at : {POINT{-5, -3}, POINT{25, 15}, POINT{-20, 0}, POINT{0, 40}}) {
+    auto target = Background(30, 20);
+    skin::CopyKeyedFrame(target, at.x, at.y, strip, 2, 2, kMagenta);
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 30; ++x) {
+        const int fx = x - at.x, fy = y - at.y;
+        COLORREF want = BackgroundPixel(x, y);
+        if (fx >= 0 && fx < 12 && fy >= 0 && fy < 12 && frame.Pixel(fx, fy) != kMagenta) want = frame.Pixel(fx, fy);
+        ASSERT_EQ(target.Pixel(x, y), want) << at.x << "," << at.y << " at " << x << ", " << y;
+      }
+  }
+}
+
+TEST(KeyedFrameCopy, AFrameOutsideThePictureCopiesNothing) {
+  const auto strip = SpottedPicture(24, 12);
+  auto target = Background(30, 20);
+  skin::CopyKeyedFrame(target, 0, 0, strip, 3, 2, kMagenta);
+  skin::CopyKeyedFrame(target, 0, 0, strip, 1, 0, kMagenta);
+  ExpectKeyed(target, RECT{0, 0, 0, 0}, strip, kMagenta);
+}
