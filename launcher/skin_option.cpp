@@ -3,31 +3,39 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "host/core/text.h"
 #include "skin/data/skin_data.h"
 #include "skin/store/skin_reader.h"
 
-std::wstring SkinFileArgument() {
+namespace {
+
+std::vector<std::wstring> Arguments() {
   int argc = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  std::wstring path;
-  for (int i = 1; argv && i + 1 < argc; ++i)
-    if (std::wstring_view(argv[i]) == L"--skin") path = argv[i + 1];
+  std::vector<std::wstring> args;
+  for (int i = 1; argv && i < argc; ++i) args.emplace_back(argv[i]);
   LocalFree(argv);
+  return args;
+}
+
+}  // namespace
+
+std::wstring SkinFileArgument() {
+  const std::vector<std::wstring> args = Arguments();
+  std::wstring path;
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i] == L"--skin") path = args[i + 1];
   return path;
 }
 
 bool SkinOffArgument() {
-  int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  bool off = false;
-  for (int i = 1; argv && i < argc; ++i)
-    if (std::wstring_view(argv[i]) == L"--no-skin") off = true;
-  LocalFree(argv);
-  return off;
+  const std::vector<std::wstring> args = Arguments();
+  return std::find(args.begin(), args.end(), L"--no-skin") != args.end();
 }
 
 bool TrySkinFile(skin::TSkinData& data, const std::wstring& path, std::string& why) {

@@ -128,9 +128,10 @@ bool Sandbox::Exists(std::wstring_view name) const { return GetFileAttributesW(P
 void Sandbox::Remove(std::wstring_view name) const { DeleteFileW(Path(name).c_str()); }
 void Sandbox::MakeFolder(std::wstring_view name) const { CreateDirectoryW(Path(name).c_str(), nullptr); }
 
-Launcher::Launcher(const Sandbox& box, std::wstring_view working_dir) {
+Launcher::Launcher(const Sandbox& box, std::wstring_view working_dir, std::wstring_view arguments) {
   const std::wstring exe = box.Path(L"BrindleLauncher.exe");
   std::wstring command = L"\"" + exe + L"\"";
+  if (!arguments.empty()) command += L" " + std::wstring(arguments);
   const std::wstring cwd = working_dir.empty() ? box.Dir() : std::wstring(working_dir);
   STARTUPINFOW si{sizeof(si)};
   if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &process_))

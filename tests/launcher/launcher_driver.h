@@ -31,7 +31,7 @@ private:
 
 class Launcher {
 public:
-  explicit Launcher(const Sandbox& box, std::wstring_view working_dir = {});
+  explicit Launcher(const Sandbox& box, std::wstring_view working_dir = {}, std::wstring_view arguments = {});
   ~Launcher();
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;

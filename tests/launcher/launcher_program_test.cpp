@@ -225,4 +225,15 @@ TEST_F(BehaviourTest, EveryWindowOfTheProcessIsSkinned) {
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
 }
 
+TEST_F(BehaviourTest, WithSkinningOffTheWindowKeepsTheSystemFrame) {
+  Launcher launcher(box, {}, L"--no-skin");
+  Sleep(600);  // past the skin manager's quarter-second action timer
+  EXPECT_NE(SendMessageW(launcher.Form(), kSkinnedQuery, 0, 0), 1);
+  EXPECT_EQ(GetWindowLongW(launcher.Form(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+  RECT client;
+  GetClientRect(launcher.Form(), &client);
+  EXPECT_EQ(client.right, 427);
+  EXPECT_EQ(client.bottom, 249);
+}
+
 }  // namespace
