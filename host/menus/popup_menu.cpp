@@ -27,6 +27,30 @@ ItemTexts SplitCaption(const TMenuItem& item) {
   return {caption.substr(0, tab), caption.substr(tab + 1)};
 }
 
+// The image's shape (its mask) painted in one colour: the glyph's pixels
+// take the colour, the rest of the box keeps what is there.
+void DrawTintedGlyph(HIMAGELIST images, int index, HDC dc, int x, int y, COLORREF colour) {
+  int w = 0, h = 0;
+  ImageList_GetIconSize(images, &w, &h);
+  // The icon made of the image carries a copy of its mask.
+  const Icon icon(ImageList_GetIcon(images, index, ILD_NORMAL));
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return;
+  const Bitmap mask(info.hbmMask), picture(info.hbmColor);
+  const MemoryDc mask_dc(CreateCompatibleDC(dc));
+  if (!mask_dc) return;
+  const Selection keep(mask_dc, mask);
+  // A one-bit source maps its 0 bits to the text colour and its 1 bits to the background colour.
+  const COLORREF old_text = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF old_back = SetBkColor(dc, RGB(255, 255, 255));
+  BitBlt(dc, x, y, w, h, mask_dc, 0, 0, SRCAND);
+  SetTextColor(dc, colour);
+  SetBkColor(dc, RGB(0, 0, 0));
+  BitBlt(dc, x, y, w, h, mask_dc, 0, 0, SRCPAINT);
+  SetBkColor(dc, old_back);
+  SetTextColor(dc, old_text);
+}
+
 SIZE TextSize(HDC dc, const std::wstring& text) {
   RECT r{};
   DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
@@ -100,16 +124,19 @@ void TMenuItem::DrawWithColours(HDC dc, const RECT& rect, bool selected, const M
   const int glyph = GlyphSize(menu_.Images());
   const RECT box{rect.left + 1, rect.top + 1, rect.left + 1 + glyph, rect.top + 1 + glyph};
   const HIMAGELIST images = menu_.Images();
+  const COLORREF text_colour = !enabled_ ? colours.disabled_text : selected ? colours.selected_text : colours.text;
   if (images && image_index_ >= 0 && image_index_ < ImageList_GetImageCount(images)) {
-    ImageList_Draw(images, image_index_, dc, box.left, box.top, ILD_TRANSPARENT | (enabled_ ? 0 : ILD_BLEND50));
+    if (colours.tint_glyphs)
+      DrawTintedGlyph(images, image_index_, dc, box.left, box.top, text_colour);
+    else
+      ImageList_Draw(images, image_index_, dc, box.left, box.top, ILD_TRANSPARENT | (enabled_ ? 0 : ILD_BLEND50));
   } else if (checked_) {
     RECT mark = box;
     DrawFrameControl(dc, &mark, DFC_MENU, DFCS_MENUCHECK | DFCS_TRANSPARENT);
   }
   const ItemTexts texts = SplitCaption(*this);
   const int old_mode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF old_colour =
-      SetTextColor(dc, !enabled_ ? colours.disabled_text : selected ? colours.selected_text : colours.text);
+  const COLORREF old_colour = SetTextColor(dc, text_colour);
   RECT text{box.right + 3, rect.top, rect.right - 1, rect.bottom};
   DrawTextW(dc, texts.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
   if (!texts.key.empty()) {

@@ -24,9 +24,12 @@ class TPopupMenu;
 using MenuMeasureEvent = std::function<void(TMenuItem& item, HDC dc, int& width, int& height)>;
 using MenuDrawEvent = std::function<void(TMenuItem& item, HDC dc, const RECT& rect, bool selected)>;
 
-// The five colours of a plainly drawn item.
+// The colours of a plainly drawn item. With tint_glyphs the images are
+// taken as one-colour glyphs and drawn in the item's text colour, so that
+// they read on any background.
 struct MenuItemColours {
   COLORREF back, selected_back, text, selected_text, disabled_text;
+  bool tint_glyphs = false;
 };
 
 class TMenuItem : public TComponent {

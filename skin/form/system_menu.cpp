@@ -17,8 +17,9 @@ constexpr int kTextLength = 80;
 constexpr int kRestoreImage = 0, kMaximizeImage = 1, kMinimizeImage = 2, kCloseImage = 3;
 
 host::MenuItemColours PlainColours(const SkinColours& c) {
+  // The check-mark images are one-colour glyphs: they take the text's colour.
   return {host::ColourToRgb(c.Menu), host::ColourToRgb(c.Hilight), host::ColourToRgb(c.MenuText),
-          host::ColourToRgb(c.HilightText), GetSysColor(COLOR_GRAYTEXT)};
+          host::ColourToRgb(c.HilightText), GetSysColor(COLOR_GRAYTEXT), true};
 }
 
 }  // namespace

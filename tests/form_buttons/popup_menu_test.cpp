@@ -188,5 +188,34 @@ TEST_F(PopupMenuTest, ShowingAgainRebuildsFromTheCurrentItems) {
   EXPECT_EQ(second.seen[0].texts[0], L"Uno");
 }
 
+// One-colour glyphs in the item's text colour, so that they read on a dark
+// menu; without tinting the image keeps its own colours.
+TEST_F(PopupMenuTest, TintedGlyphsTakeTheTextColour) {
+  // A one-bit glyph as the menu glyphs come: a black bar on white, white the mask colour.
+  std::uint8_t bits[16 * 2];
+  for (int y = 0; y < 16; ++y) {
+    const std::uint16_t row = (y == 7 || y == 8) ? 0xF00F : 0xFFFF;  // columns 4..11 black
+    bits[2 * y] = static_cast<std::uint8_t>(row >> 8);
+    bits[2 * y + 1] = static_cast<std::uint8_t>(row & 0xFF);
+  }
+  const host::Bitmap glyph(CreateBitmap(16, 16, 1, 1, bits));
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
+  ImageList_AddMasked(images, glyph, RGB(255, 255, 255));
+  host::TPopupMenu popup(nullptr);
+  popup.SetImages(images);
+  host::TMenuItem& item = popup.Add("Item");
+  item.SetImageIndex(0);
+  const COLORREF back = RGB(10, 20, 30), text = RGB(250, 240, 230);
+  for (const bool tint : {true, false}) {
+    host::DibBitmap surface(100, 20);
+    item.DrawWithColours(surface.Dc(), {0, 0, 100, 20}, false, {back, back, text, text, text, tint});
+    // The glyph box starts one pixel in.
+    EXPECT_EQ(surface.Pixel(1 + 6, 1 + 8), tint ? text : RGB(0, 0, 0)) << tint;
+    EXPECT_EQ(surface.Pixel(1 + 2, 1 + 2), back) << tint;
+    EXPECT_EQ(surface.Pixel(1 + 13, 1 + 8), back) << tint;
+  }
+  ImageList_Destroy(images);
+}
+
 }  // namespace
 }  // namespace buttons_test
