@@ -91,6 +91,22 @@ void ButtonsTest::SetUp() {
   form_test::Pump(20);
 }
 
+skin::TSkinForm* ShowAsTestWindow(form_test::TTestForm& form) {
+  form.SetLeft(100);
+  form.SetTop(100);
+  form.SetClientWidth(300);
+  form.SetClientHeight(150);
+  return form_test::ShowSkinned(form);
+}
+
+TestWindow ShowTestWindow() {
+  auto form = std::make_unique<form_test::TTestForm>(nullptr);
+  form->SetCaption("Skinned");
+  skin::TSkinForm* skinner = ShowAsTestWindow(*form);
+  const HWND window = form->WindowHandle();
+  return {std::move(form), skinner, window};
+}
+
 POINT OnScreen(HWND window, int x, int y) {
   const RECT r = form_test::WindowRect(window);
   return {r.left + x, r.top + y};

@@ -36,6 +36,16 @@ protected:
   void SetUp() override;
 };
 
+// The test window: a 300 x 150 client at (100, 100), shown and skinned; the
+// skinner is null when skinning failed.
+struct TestWindow {
+  std::unique_ptr<form_test::TTestForm> form;
+  skin::TSkinForm* skinner;
+  HWND window;
+};
+skin::TSkinForm* ShowAsTestWindow(form_test::TTestForm& form);
+TestWindow ShowTestWindow();
+
 // Screen point of a point in window coordinates (origin at the window's top-left).
 POINT OnScreen(HWND window, int x, int y);
 // Screen point at the centre of a rectangle in window coordinates.

@@ -18,10 +18,8 @@ bool PixelBecomes(POINT p, COLORREF colour) {
 }
 
 TEST_F(ButtonsTest, RightAlignedButtonLiesItsXCoordFromTheRightEdge) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   const RECT r = form_test::WindowRect(window);
   const int width = r.right - r.left;
   const RECT bounds = skinner->FButtons[kClose]->Bounds;
@@ -37,10 +35,8 @@ TEST_F(ButtonsTest, RightAlignedButtonLiesItsXCoordFromTheRightEdge) {
 }
 
 TEST_F(ButtonsTest, HoverShowsFrameThreeAndPressFrameTwo) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   const POINT centre = ScreenCentre(window, skinner->FButtons[kClose]->Bounds);
   EXPECT_EQ(ScreenPixel(centre.x, centre.y), kCloseNormal);
 
@@ -61,10 +57,8 @@ TEST_F(ButtonsTest, HoverShowsFrameThreeAndPressFrameTwo) {
 }
 
 TEST_F(ButtonsTest, MovingOffTheButtonOverTheCaptionEndsTheHoverAtOnce) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   const POINT centre = ScreenCentre(window, skinner->FButtons[kClose]->Bounds);
   MoveMouse(centre);
   ASSERT_TRUE(PixelBecomes(centre, kCloseHot));
@@ -90,8 +84,7 @@ TEST_F(ButtonsTest, InactiveWindowShowsTheInactiveFrameAndNoHover) {
 }
 
 TEST_F(ButtonsTest, SystemMenuButtonTakesTheWindowIconAsItsPicture) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
   const auto& sysmenu = skinner->FButtons[1]->Descriptor;
   EXPECT_EQ(sysmenu.FrameCount, 1);
@@ -297,10 +290,8 @@ TEST_F(ButtonsTest, CodesFrom1000To2000AskTheWindow) {
 using DefaultSkinButtons = form_test::SkinnedTest;
 
 TEST_F(DefaultSkinButtons, MaximiseAndRestoreShareTheirPlace) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   // Button0 close, 1 maximise, 2 restore, 3 minimise, 4 system menu, 5 options.
   auto shown = [&] {
     std::vector<bool> v;

@@ -16,10 +16,8 @@ constexpr int kClose = 0, kSysMenu = 1;
 LPARAM Packed(POINT p) { return MAKELPARAM(p.x, p.y); }
 
 TEST_F(ButtonsTest, FrameIsCaptionToTheSystemAndButtonsArePartOfIt) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   auto hit = [&](int x, int y) { return SendMessageW(window, WM_NCHITTEST, 0, Packed(OnScreen(window, x, y))); };
   EXPECT_EQ(hit(120, 12), HTCAPTION);
   EXPECT_EQ(hit(ScreenCentre(window, skinner->FButtons[kClose]->Bounds).x - form_test::WindowRect(window).left, 12),
@@ -28,10 +26,8 @@ TEST_F(ButtonsTest, FrameIsCaptionToTheSystemAndButtonsArePartOfIt) {
 }
 
 TEST_F(ButtonsTest, ClickingCloseClosesTheWindow) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   Click(ScreenCentre(window, skinner->FButtons[kClose]->Bounds));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
 }
@@ -39,10 +35,8 @@ TEST_F(ButtonsTest, ClickingCloseClosesTheWindow) {
 TEST_F(ButtonsTest, CloseDoesNothingWithoutAnUsableCloseItem) {
   for (bool remove : {true, false}) {
     SCOPED_TRACE(remove ? "Close item removed" : "Close item greyed");
-    auto form = MakeForm(100, 100, 300, 150);
-    skin::TSkinForm* skinner = ShowSkinned(*form);
+    auto [form, skinner, window] = ShowTestWindow();
     ASSERT_TRUE(skinner);
-    const HWND window = form->WindowHandle();
     HMENU system = GetSystemMenu(window, FALSE);
     if (remove)
       DeleteMenu(system, SC_CLOSE, MF_BYCOMMAND);
@@ -55,10 +49,8 @@ TEST_F(ButtonsTest, CloseDoesNothingWithoutAnUsableCloseItem) {
 }
 
 TEST_F(ButtonsTest, DoubleClickOnTheSystemMenuButtonClosesTheWindow) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   // The first click may open the menu; the second ends it and closes.
   MenuWatch watch(nullptr, 40);
   DoubleClick(ScreenCentre(window, skinner->FButtons[kSysMenu]->Bounds));
@@ -66,20 +58,16 @@ TEST_F(ButtonsTest, DoubleClickOnTheSystemMenuButtonClosesTheWindow) {
 }
 
 TEST_F(ButtonsTest, DoubleClickMessageOnTheSystemMenuButtonClosesTheWindow) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   const POINT p = ScreenCentre(window, skinner->FButtons[kSysMenu]->Bounds);
   PostMessageW(window, WM_NCLBUTTONDBLCLK, HTCAPTION, Packed(p));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
 }
 
 TEST_F(ButtonsTest, DoubleClickOnTheCaptionMaximisesAndRestores) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   DoubleClick(OnScreen(window, 120, 12));
   ASSERT_TRUE(PumpUntil([&] { return IsZoomed(window) != FALSE; }));
   EXPECT_EQ(skinner->FWindowState, skin::TWindowState::Maximized);
@@ -137,11 +125,7 @@ public:
 
 TEST_F(ButtonsTest, ApplicationButtonPostsItsAction) {
   ActionForm form;
-  form.SetLeft(100);
-  form.SetTop(100);
-  form.SetClientWidth(300);
-  form.SetClientHeight(150);
-  skin::TSkinForm* skinner = ShowSkinned(form);
+  skin::TSkinForm* skinner = ShowAsTestWindow(form);
   ASSERT_TRUE(skinner);
   const HWND window = form.WindowHandle();
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
@@ -153,11 +137,7 @@ TEST_F(ButtonsTest, ApplicationButtonPostsItsAction) {
 
 TEST_F(ButtonsTest, ReleaseOverAnotherButtonDoesNothing) {
   ActionForm form;
-  form.SetLeft(100);
-  form.SetTop(100);
-  form.SetClientWidth(300);
-  form.SetClientHeight(150);
-  skin::TSkinForm* skinner = ShowSkinned(form);
+  skin::TSkinForm* skinner = ShowAsTestWindow(form);
   ASSERT_TRUE(skinner);
   const HWND window = form.WindowHandle();
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
@@ -174,10 +154,8 @@ TEST_F(ButtonsTest, ReleaseOverAnotherButtonDoesNothing) {
 }
 
 TEST_F(ButtonsTest, StateChangesAreKnownBeforeTheSystemActs) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  const HWND window = form->WindowHandle();
   skinner->ToggleMaximize();
   EXPECT_EQ(skinner->FWindowState, skin::TWindowState::Maximized);
   EXPECT_FALSE(IsZoomed(window));

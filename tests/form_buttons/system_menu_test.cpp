@@ -34,9 +34,8 @@ RECT ItemRect(const SeenMenu& menu, int index) {
 }
 
 TEST_F(ButtonsTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenu) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   MenuWatch watch;
   const POINT at = OnScreen(window, 120, 12);
   Click(at, true);
@@ -62,9 +61,8 @@ TEST_F(ButtonsTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenu) {
 }
 
 TEST_F(ButtonsTest, AltSpaceOpensTheSkinnedSystemMenuAtTheClientAreasTopLeft) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   SetForegroundWindow(window);
   SetFocus(window);
   Pump(50);
@@ -81,9 +79,8 @@ TEST_F(ButtonsTest, AltSpaceOpensTheSkinnedSystemMenuAtTheClientAreasTopLeft) {
 }
 
 TEST_F(ButtonsTest, AltAloneOpensNothingWithoutAMenuBar) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
   MenuWatch watch;
   SetForegroundWindow(window);
@@ -93,8 +90,7 @@ TEST_F(ButtonsTest, AltAloneOpensNothingWithoutAMenuBar) {
 }
 
 TEST_F(ButtonsTest, SystemMenuButtonOpensTheMenuBesideTheClick) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
   MenuWatch watch;
   const POINT at = ScreenCentre(form->WindowHandle(), skinner->FButtons[1]->Bounds);
@@ -105,11 +101,9 @@ TEST_F(ButtonsTest, SystemMenuButtonOpensTheMenuBesideTheClick) {
 }
 
 TEST_F(ButtonsTest, SecondRightClickWithinTheDoubleClickTimeOpensNothing) {
-  auto form = MakeForm(100, 100, 300, 150);
-  skin::TSkinForm* skinner = ShowSkinned(*form);
+  auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
   ASSERT_EQ(skinner->FHotObject, nullptr);
-  const HWND window = form->WindowHandle();
   MenuWatch watch(nullptr, 1);
   const LPARAM at = Packed(OnScreen(window, 120, 12));
   SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, at);  // returns when the watch has ended the menu
@@ -121,9 +115,8 @@ TEST_F(ButtonsTest, SecondRightClickWithinTheDoubleClickTimeOpensNothing) {
 }
 
 TEST_F(ButtonsTest, ItemsFollowTheWindowState) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   // The default item Close, greyed by the application, stays greyed.
   EnableMenuItem(GetSystemMenu(window, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
   ShowWindow(window, SW_MAXIMIZE);
@@ -146,9 +139,8 @@ TEST_F(ButtonsTest, ItemsFollowTheWindowState) {
 }
 
 TEST_F(ButtonsTest, ItemsAreDrawnInTheSkinsMenuColours) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   COLORREF plain = 0, hot = 0;
   MenuWatch watch([&](const SeenMenu& menu, int tick) {
     const int move = IndexOfCommand(menu, SC_MOVE);
@@ -169,9 +161,8 @@ TEST_F(ButtonsTest, ItemsAreDrawnInTheSkinsMenuColours) {
 }
 
 TEST_F(ButtonsTest, ChoosingAnItemPostsItsSystemCommand) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   MenuWatch watch([&](const SeenMenu& menu, int) {
     const RECT r = ItemRect(menu, IndexOfCommand(menu, SC_MAXIMIZE));
     Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
@@ -183,9 +174,8 @@ TEST_F(ButtonsTest, ChoosingAnItemPostsItsSystemCommand) {
 }
 
 TEST_F(ButtonsTest, OpeningAndClosingTheMenuLeavesNoMenuBehind) {
-  auto form = MakeForm(100, 100, 300, 150);
-  ASSERT_TRUE(ShowSkinned(*form));
-  const HWND window = form->WindowHandle();
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
   const long user = host::HandleCensus::user;
   const long gdi = host::HandleCensus::gdi;
   for (int i = 0; i < 3; ++i) {
