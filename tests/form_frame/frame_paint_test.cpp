@@ -35,7 +35,10 @@ std::vector<RECT> CaptionCover(const skin::TSkinForm& f) {
   return cover;
 }
 
-class FramePaint : public FrameTest {};
+class FramePaint : public FrameTest {
+protected:
+  void ExpectInactiveFrame(int frame);
+};
 
 TEST_F(FramePaint, AnActiveWindowShowsTheFirstFrameOfEachElement) {
   UseSkin(FrameSkin().Package());
@@ -51,30 +54,29 @@ TEST_F(FramePaint, AnActiveWindowShowsTheFirstFrameOfEachElement) {
   ExpectFrame(*f, Data(), 1);
 }
 
-TEST_F(FramePaint, AnInactiveWindowShowsTheSecondFrame) {
-  UseSkin(FrameSkin().Package());
+// A window made inactive by a second one shown over it shows this frame.
+void FramePaint::ExpectInactiveFrame(int frame) {
   auto first = MakeForm(40, 40, 300, 160);
   first->SetCaption("");
   skin::TSkinForm* f = Show(*first);
+  ASSERT_TRUE(f);
   auto second = MakeForm(500, 300, 200, 100);
   Show(*second);
   ASSERT_TRUE(PumpUntil([&] { return !f->FActive; }));
   Pump(30);
-  ExpectFrame(*f, Data(), 2);
+  ExpectFrame(*f, Data(), frame);
+}
+
+TEST_F(FramePaint, AnInactiveWindowShowsTheSecondFrame) {
+  UseSkin(FrameSkin().Package());
+  ExpectInactiveFrame(2);
 }
 
 TEST_F(FramePaint, WithOneFrameAnInactiveWindowLooksLikeAnActiveOne) {
   SkinShape shape;
   shape.top_frames = 1;
   UseSkin(FrameSkin(shape).Package());
-  auto first = MakeForm(40, 40, 300, 160);
-  first->SetCaption("");
-  skin::TSkinForm* f = Show(*first);
-  auto second = MakeForm(500, 300, 200, 100);
-  Show(*second);
-  ASSERT_TRUE(PumpUntil([&] { return !f->FActive; }));
-  Pump(30);
-  ExpectFrame(*f, Data(), 1);
+  ExpectInactiveFrame(1);
 }
 
 TEST_F(FramePaint, TheDefaultSkinFramesAWindowOutsideItsCaptionTextAndButtons) {
