@@ -3,17 +3,14 @@
 // MDI client's procedure of an MDI main form.
 #include <exception>
 
-#include "host/app/application.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/engine_messages.h"
 #include "skin/form/skin_form.h"
 #include "skin/manager/skin_manage.h"
+#include "skin/manager/trace.h"
 
 namespace skin {
 namespace {
-
-constexpr wchar_t kFormProp[] = L"skin.form";
-constexpr wchar_t kClientProp[] = L"skin.form.client";
 
 bool IsWindowCommand(WPARAM wparam) {
   switch (LOWORD(wparam)) {
@@ -24,65 +21,37 @@ bool IsWindowCommand(WPARAM wparam) {
   return false;
 }
 
-LRESULT Run(TSkinForm& form, void (TSkinForm::*proc)(host::TMessage&), UINT msg, WPARAM wparam, LPARAM lparam) {
+}  // namespace
+
+// Every entry into the skinner counts as a running handler; an error never
+// leaves a window procedure and never opens a message box inside one.
+LRESULT TSkinForm::Enter(void (TSkinForm::*proc)(host::TMessage&), UINT msg, WPARAM wparam, LPARAM lparam) {
+  const host::HandlerDepth::Scope scope(FDepth);
   host::TMessage m{msg, wparam, lparam};
   try {
-    (form.*proc)(m);
+    (this->*proc)(m);
   } catch (const std::exception& e) {
-    host::HandleException(e);
+    TraceError("form skinner", e);
   }
   return m.Result;
 }
 
-}  // namespace
-
 void TSkinForm::InstallWindowProc() {
-  SetPropW(FHandle, kFormProp, this);
-  const auto proc = reinterpret_cast<LONG_PTR>(&TSkinForm::WindowProcEntry);
-  FOldWndProc = reinterpret_cast<WNDPROC>(FUnicode ? SetWindowLongPtrW(FHandle, GWLP_WNDPROC, proc)
-                                                   : SetWindowLongPtrA(FHandle, GWLP_WNDPROC, proc));
-  FWndProcInstalled = true;
-  if (FMDIKind == TMDIKind::MainForm && FMDIClient) {
-    SetPropW(FMDIClient, kClientProp, this);
-    FOldClientProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(FMDIClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSkinForm::ClientProcEntry)));
-    FClientProcInstalled = true;
-  }
-}
-
-void TSkinForm::RemoveWindowProc() {
-  if (!FWndProcInstalled) return;
-  if (FUnicode)
-    SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
-  else
-    SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
-  RemovePropW(FHandle, kFormProp);
-  FWndProcInstalled = false;
-}
-
-void TSkinForm::RemoveClientProc() {
-  if (!FClientProcInstalled) return;
-  SetWindowLongPtrW(FMDIClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldClientProc));
-  RemovePropW(FMDIClient, kClientProp);
-  FClientProcInstalled = false;
-}
-
-LRESULT CALLBACK TSkinForm::WindowProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  auto* self = static_cast<TSkinForm*>(GetPropW(wnd, kFormProp));
-  if (!self) return DefWindowProcW(wnd, msg, wparam, lparam);
-  return Run(*self, &TSkinForm::WindowProc, msg, wparam, lparam);
-}
-
-LRESULT CALLBACK TSkinForm::ClientProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  auto* self = static_cast<TSkinForm*>(GetPropW(wnd, kClientProp));
-  if (!self) return DefWindowProcW(wnd, msg, wparam, lparam);
-  return Run(*self, &TSkinForm::ClientProc, msg, wparam, lparam);
+  FWndSubclass.Install(FHandle, [this](UINT msg, WPARAM w, LPARAM l) { return Enter(&TSkinForm::WindowProc, msg, w, l); },
+                       FUnicode);
+  if (FMDIKind == TMDIKind::MainForm && FMDIClient)
+    FClientSubclass.Install(FMDIClient,
+                            [this](UINT msg, WPARAM w, LPARAM l) { return Enter(&TSkinForm::ClientProc, msg, w, l); },
+                            true);
 }
 
 // Text messages keep the character width the window was made with.
 void TSkinForm::Default(host::TMessage& m) {
-  m.Result = FUnicode ? CallWindowProcW(FOldWndProc, FHandle, m.Msg, m.WParam, m.LParam)
-                      : CallWindowProcA(FOldWndProc, FHandle, m.Msg, m.WParam, m.LParam);
+  if (FWndSubclass.Installed())
+    m.Result = FWndSubclass.CallPrevious(m.Msg, m.WParam, m.LParam);
+  else
+    m.Result = FUnicode ? DefWindowProcW(FHandle, m.Msg, m.WParam, m.LParam)
+                        : DefWindowProcA(FHandle, m.Msg, m.WParam, m.LParam);
 }
 
 void TSkinForm::WindowProc(host::TMessage& m) {
@@ -116,7 +85,7 @@ bool TSkinForm::Stage1(host::TMessage& m) {
       return true;
     case WM_NCDESTROY: {
       FState = flDestroying;
-      const WNDPROC old = FOldWndProc;
+      const WNDPROC old = FWndSubclass.Previous();
       DetachOnDestroy();
       m.Result = FUnicode ? CallWindowProcW(old, FHandle, m.Msg, m.WParam, m.LParam)
                           : CallWindowProcA(old, FHandle, m.Msg, m.WParam, m.LParam);
@@ -251,7 +220,7 @@ void TSkinForm::FormHook(host::TMessage& m) {
       const TSkinManage* manager = TSkinManage::Instance();
       if (FWindowState == TWindowState::Maximized && manager && manager->MDIClient)
         PostMessageW(manager->MDIClient, kMdiRedraw, reinterpret_cast<WPARAM>(FHandle), 0);
-      FOldFormProc(m);
+      FFormHook.CallPrevious(m);
       if (FWindowState == TWindowState::Minimized)
         PaintFrame();
       else
@@ -265,13 +234,13 @@ void TSkinForm::FormHook(host::TMessage& m) {
       HandleDialogChar(m);
       return;
   }
-  FOldFormProc(m);
+  FFormHook.CallPrevious(m);
 }
 
 // Alt+key: the framework first; the menu bar's accelerators next; an MDI
 // child's unanswered key goes on to its main form.
 void TSkinForm::HandleDialogChar(host::TMessage& m) {
-  FOldFormProc(m);
+  FFormHook.CallPrevious(m);
   if (m.Result != 0) return;
   if (IsMDIChild()) {
     if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIForm) {
@@ -280,20 +249,23 @@ void TSkinForm::HandleDialogChar(host::TMessage& m) {
     }
   }
   m.Result = 0;
-  FOldFormProc(m);
+  FFormHook.CallPrevious(m);
 }
 
 void TSkinForm::PassToClient(host::TMessage& m) {
-  m.Result = CallWindowProcW(FOldClientProc, FMDIClient, m.Msg, m.WParam, m.LParam);
+  m.Result = FClientSubclass.Installed() ? FClientSubclass.CallPrevious(m.Msg, m.WParam, m.LParam)
+                                         : DefMDIChildProcW(FMDIClient, m.Msg, m.WParam, m.LParam);
 }
 
 void TSkinForm::ClientProc(host::TMessage& m) {
   TSkinManage* manager = TSkinManage::Instance();
   switch (m.Msg) {
-    case WM_NCDESTROY:
-      PassToClient(m);
-      RemoveClientProc();
+    case WM_NCDESTROY: {
+      const WNDPROC old = FClientSubclass.Previous();
+      FClientSubclass.Remove();
+      m.Result = CallWindowProcW(old, FMDIClient, m.Msg, m.WParam, m.LParam);
       return;
+    }
     case WM_NCCALCSIZE:
       if (FSkinFrame && !(FSkinData->Options() & Bit(xoMDIScrollbar)))
         SetWindowLongW(FMDIClient, GWL_STYLE, GetWindowLongW(FMDIClient, GWL_STYLE) & ~(WS_VSCROLL | WS_HSCROLL));

@@ -66,16 +66,17 @@ void TSkinForm::AttachForm(TSkinData* data, host::TForm* form) {
   FHostForm = form;
   host::SetPropValue(*form, "AutoScroll", false);
   PrepareWindow(data);
-  if (FSkinFrame) {
-    FOldFormProc = form->WindowProc;
-    form->WindowProc = [this](host::TMessage& m) { FormHook(m); };
-  }
+  if (FSkinFrame)
+    FFormHook.Install(*form, [this](host::TMessage& m) {
+      const host::HandlerDepth::Scope scope(FDepth);
+      FormHook(m);
+    });
   FSavedColor = form->Color();
   form->SetColor(data->Elements().Colours.ButtonFace);
 }
 
 void TSkinForm::PrepareWindow(TSkinData* data) {
-  if (FWndProcInstalled) return;
+  if (Attached()) return;
   TSkinManage* manager = TSkinManage::Instance();
   if (manager) manager->State = 1;
   FSkinData = data;
@@ -136,7 +137,10 @@ void TSkinForm::PrepareWindow(TSkinData* data) {
     FIsDialog = true;
   }
   // Drawing stays off until skin-now, so the window never shows a half-skinned frame.
-  if (!FIsChild && FSkinFrame && FBorderKind != TBorderKind::NoCaption) SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
+  if (!FIsChild && FSkinFrame && FBorderKind != TBorderKind::NoCaption) {
+    SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
+    FRedrawOff = true;
+  }
   if (!IsNtFamily()) data->SetSkinControls(data->SkinControls() & ~Bit(xcSystemMenu));
   if (FMDIKind == TMDIKind::MainForm) FSavedMenuUpdate = data->MenuUpdate();
 
@@ -166,6 +170,7 @@ void TSkinForm::FinishAttach() {
   FOsFrameSize = {0, 0, (window.right - window.left) - FClientRect.right, (window.bottom - window.top) - FClientRect.bottom};
   if (!FIsChild && FSkinFrame) {
     SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
+    FRedrawOff = false;
     RedrawWindow(FHandle, nullptr, nullptr, RDW_ERASE | RDW_INTERNALPAINT | RDW_INVALIDATE);
   }
   if (FHostForm)
@@ -294,15 +299,23 @@ void TSkinForm::Detach() {
           InvalidateRect(control->WindowHandle(), nullptr, TRUE);
     return;
   }
-  FSysPopup.reset();
+  // The system menu may be showing from one of our own handlers: it goes with the skinner then.
+  if (!Busy()) FSysPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (!FWndProcInstalled) return;
+  if (!Attached()) return;
   ReleaseHooks();
   FreeControls();
   RestoreFormColor();
   SetSysMenuStyle(true);
   SetCaptionStyle(true);
-  if (FState != flDestroying && (IsMDIChild() || !(FStyle & WS_CHILD))) {
+  if (FRedrawOff) {
+    // Skin-now never came: the window is still at its own size, only its drawing is off.
+    SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
+    FRedrawOff = false;
+  }
+  if (FState == flCreated) {
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kFrameChanged | SWP_NOACTIVATE);
+  } else if (FState != flDestroying && (IsMDIChild() || !(FStyle & WS_CHILD))) {
     RECT r;
     GetWindowRect(FHandle, &r);
     POINT top_left{r.left, r.top};
@@ -320,7 +333,7 @@ void TSkinForm::DetachOnDestroy() {
     Detach();
     return;
   }
-  FSysPopup.reset();
+  if (!Busy()) FSysPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   ReleaseHooks();
   FreeControls();
@@ -347,12 +360,18 @@ void TSkinForm::PurgeControls() {
 }
 
 void TSkinForm::ReleaseHooks() {
-  if (FHostForm && FOldFormProc) {
-    FHostForm->WindowProc = std::move(FOldFormProc);
-    FOldFormProc = nullptr;
-  }
-  RemoveWindowProc();
-  RemoveClientProc();
+  FFormHook.Remove();
+  FWndSubclass.Remove();
+  FClientSubclass.Remove();
+}
+
+void TSkinForm::Free(std::unique_ptr<TSkinForm> form) {
+  if (!form || !form->Busy()) return;  // freed here and now
+  // A nested loop inside one of its handlers: it already let go of the
+  // window; the object goes when the outermost handler returns.
+  TSkinForm* later = form.release();
+  later->RemoveFromOwner();
+  later->FDepth.WhenIdle([later] { delete later; });
 }
 
 }  // namespace skin

@@ -12,7 +12,9 @@
 
 #include "host/controls/form.h"
 #include "host/controls/message.h"
+#include "host/controls/subclass.h"
 #include "host/core/component.h"
+#include "host/core/handler_depth.h"
 #include "host/gdi/handles.h"
 #include "host/graphics/dib_bitmap.h"
 #include "host/system/timer.h"
@@ -132,23 +134,30 @@ public:
   // An MDI main form whose active child is maximised.
   bool ActiveChildMaximized() const;
   void ReadWindowState();
-  bool Attached() const { return FWndProcInstalled; }
+  bool Attached() const { return FWndSubclass.Installed(); }
+  // While one of the skinner's handlers runs (it may have started a menu, a
+  // move or size loop or a message box), freeing waits for it to return.
+  bool Busy() const { return FDepth.Running(); }
+  // Frees the skinner now, or, while a handler runs, once the outermost one returned.
+  static void Free(std::unique_ptr<TSkinForm> form);
 
   // What the manager sets.
   HWND FHandle = nullptr;
   TSkinData* FSkinData = nullptr;
   TSkinManage* FOwnerToken = nullptr;
 
-  host::WndMethod FOldFormProc;
-  WNDPROC FOldWndProc = nullptr;
-  bool FWndProcInstalled = false;
-  WNDPROC FOldClientProc = nullptr;
-  bool FClientProcInstalled = false;
+  // The three places the skinner sits in front of: the host form's slot,
+  // the window's procedure and an MDI main form's client procedure.
+  host::SlotHook FFormHook;
+  host::WindowSubclass FWndSubclass;
+  host::WindowSubclass FClientSubclass;
+  host::HandlerDepth FDepth;
   host::Font FCaptionFont;
   host::TTimer* FHoverTimer = nullptr;
   std::string FClassName;
   bool FSavedMenuUpdate = false;
   bool FSkinFrame = false;
+  bool FRedrawOff = false;  // WM_SETREDRAW off until skin-now
   RECT FClientRect{};
   DWORD FLastSysClick = 0;
   DWORD FDoubleClickTime = 0;
@@ -194,8 +203,7 @@ public:
   int FState = flCreated;
 
 private:
-  static LRESULT CALLBACK WindowProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
-  static LRESULT CALLBACK ClientProcEntry(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT Enter(void (TSkinForm::*proc)(host::TMessage&), UINT msg, WPARAM wparam, LPARAM lparam);
   void WindowProc(host::TMessage& m);
   bool Stage1(host::TMessage& m);
   bool Stage2(host::TMessage& m);
@@ -208,8 +216,6 @@ private:
   void HandleDialogChar(host::TMessage& m);
   void HandleCtlColor(host::TMessage& m);
   void InstallWindowProc();
-  void RemoveWindowProc();
-  void RemoveClientProc();
   // Gives the window, its host form and its MDI client their own procedures back.
   void ReleaseHooks();
   void RestoreFormColor();

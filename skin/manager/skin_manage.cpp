@@ -58,6 +58,7 @@ TSkinManage::~TSkinManage() {
     std::unique_ptr<TSkinForm> form = std::move(SkinForms.back());
     SkinForms.pop_back();
     if (form && form->FState != flGone) form->Detach();
+    TSkinForm::Free(std::move(form));
   }
   PopupMenus.clear();
   SkinDatas.clear();
@@ -77,6 +78,17 @@ void TSkinManage::RegisterSkinData(TSkinData* data) {
 }
 
 void TSkinManage::UnregisterSkinData(TSkinData* data) {
+  // Skinners drawing from a component that goes away let go of their windows first.
+  for (std::size_t i = SkinForms.size(); i-- > 0;) {
+    if (!SkinForms[i] || SkinForms[i]->FSkinData != data) continue;
+    std::unique_ptr<TSkinForm> form = std::move(SkinForms[i]);
+    SkinForms.erase(SkinForms.begin() + static_cast<std::ptrdiff_t>(i));
+    if (form->FState != flGone)
+      Unskin(std::move(form));
+    else
+      TSkinForm::Free(std::move(form));
+  }
+  std::erase_if(PopupMenus, [data](const auto& popup) { return popup->SkinData == data; });
   std::erase(SkinDatas, data);
   if (MainSkinData == data) MainSkinData = nullptr;
   if (PendingSkinData == data) PendingSkinData = nullptr;
@@ -190,6 +202,7 @@ void TSkinManage::Purge() {
     } else if (SkinForms[i]->FState == flGone) {
       std::unique_ptr<TSkinForm> gone = std::move(SkinForms[i]);
       SkinForms.erase(SkinForms.begin() + static_cast<std::ptrdiff_t>(i));
+      TSkinForm::Free(std::move(gone));
     }
   }
 }
@@ -262,7 +275,7 @@ void TSkinManage::SetMDIMaximized(bool maximized) {
 void TSkinManage::Unskin(std::unique_ptr<TSkinForm> form) {
   const HWND window = form->FHandle;
   form->Detach();
-  form.reset();
+  TSkinForm::Free(std::move(form));
   InvalidateRect(window, nullptr, TRUE);
   UpdateWindow(window);
 }
