@@ -9,6 +9,7 @@
 #include "skin/draw/text.h"
 #include "skin/form/engine_messages.h"
 #include "skin/manager/skin_manage.h"
+#include "skin/manager/trace.h"
 
 namespace skin {
 namespace {
@@ -83,7 +84,14 @@ void TSkinForm::PrepareWindow(TSkinData* data) {
   FHoverTimer = new host::TTimer(this);
   FHoverTimer->SetEnabled(false);
   FHoverTimer->SetInterval(250);
-  FHoverTimer->SetOnTimer([this](host::TComponent*) { HoverTick(); });
+  FHoverTimer->SetOnTimer([this](host::TComponent*) {
+    const host::HandlerDepth::Scope scope(FDepth);
+    try {
+      HoverTick();
+    } catch (const std::exception& e) {
+      TraceError("caption hover", e);
+    }
+  });
   FSkinFrame = (data->SkinControls() & Bit(xcMainMenu)) != 0;
 
   FStyle = static_cast<DWORD>(GetWindowLongW(FHandle, GWL_STYLE));

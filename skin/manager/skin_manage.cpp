@@ -11,6 +11,7 @@
 #include "skin/form/engine_messages.h"
 #include "skin/form/skin_form.h"
 #include "skin/manager/popup_skinner.h"
+#include "skin/manager/trace.h"
 
 namespace skin {
 namespace {
@@ -46,7 +47,14 @@ void TSkinManage::Destroy() { Slot().reset(); }
 TSkinManage::TSkinManage() {
   ActionTimer.SetEnabled(false);
   ActionTimer.SetInterval(250);
-  ActionTimer.SetOnTimer([this](host::TComponent*) { DoPendingAction(); });
+  // The engine's errors never open a message box from inside a timer's window procedure.
+  ActionTimer.SetOnTimer([this](host::TComponent*) {
+    try {
+      DoPendingAction();
+    } catch (const std::exception& e) {
+      TraceError("skin action", e);
+    }
+  });
   if (!ScratchBitmap()) CreateScratchBitmap();
 }
 
