@@ -189,5 +189,42 @@ TEST_F(ButtonsTest, OpeningAndClosingTheMenuLeavesNoMenuBehind) {
   EXPECT_EQ(host::HandleCensus::gdi, gdi);
 }
 
+// A skin whose close button names a picture its package lacks, stored as a
+// form stores it: the caption shows no close button, yet the window closes.
+class WithoutClosePicture : public ButtonsTest {
+protected:
+  void SetUp() override {
+    data_test::TestSkin skin = ButtonSkin();
+    std::erase_if(skin.pictures, [](const auto& picture) { return picture.name == "close.bmp"; });
+    data_ = form_test::MakeSkinData(skin.Package());
+    ASSERT_FALSE(data_->SkinMissing()) << data_->RefusalReason();
+    ASSERT_TRUE(data_->Elements().CaptionButtons[0]->Image.Empty());
+    MoveMouse({1010, 750});
+    Pump(20);
+  }
+};
+
+TEST_F(WithoutClosePicture, TheSystemMenuAndAltF4StillCloseTheWindow) {
+  {
+    auto [form, skinner, window] = ShowTestWindow();
+    ASSERT_TRUE(skinner);
+    MenuWatch watch([&](const SeenMenu& menu, int) {
+      const RECT r = ItemRect(menu, IndexOfCommand(menu, SC_CLOSE));
+      Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+      return true;
+    });
+    SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, Packed(OnScreen(window, 120, 12)));
+    ASSERT_EQ(watch.seen.size(), 1u);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+  }
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
+  SetForegroundWindow(window);
+  SetFocus(window);
+  Pump(50);
+  Keys({VK_MENU, VK_F4});
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+}
+
 }  // namespace
 }  // namespace buttons_test
