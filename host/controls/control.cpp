@@ -16,11 +16,25 @@ thread_local TWinControl* t_creating = nullptr;  // bound on its window's first 
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
   font_->OnChange = [this] { FontChanged(); };
+  WindowProc = [this](TMessage& msg) { WndProc(msg); };
 }
 
 TControl::~TControl() {
+  // Owned components (a skinner among them) go while the control is whole,
+  // so that they can give back what they took from it.
+  DestroyComponents();
   if (parent_) std::erase(parent_->controls_, this);
 }
+
+LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
+  TMessage m{msg, wparam, lparam};
+  WindowProc(m);
+  return m.Result;
+}
+
+void TControl::WndProc(TMessage& m) { DefaultHandler(m); }
+
+void TControl::DefaultHandler(TMessage& m) { m.Result = 0; }
 
 const ClassInfo& TControl::Info() {
   static const ClassInfo info{"TControl", &TComponent::Info(), {
@@ -66,16 +80,30 @@ void TControl::Click() {
   if (OnClick) OnClick(this);
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
-  WindowProc = [this](TMessage& msg) { WndProc(msg); };
+void TControl::MouseDown(TMouseButton button, std::uint32_t shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
 }
+
+void TControl::Invalidate() {
+  if (parent_ && parent_->HandleAllocated()) {
+    const RECT r = BoundsRect();
+    InvalidateRect(parent_->WindowHandle(), &r, TRUE);
+  }
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   for (TControl* c : controls_) c->parent_ = nullptr;
-  if (HWND wnd = handle_) {
-    Detach();  // the window's last messages go to its class, not to a half-destroyed object
-    DestroyWindow(wnd);
-  }
+  // The window goes while the object is still bound to it: whoever holds the
+  // slot sees its last messages, WM_NCDESTROY among them.
+  if (HWND wnd = handle_) DestroyWindow(wnd);
+  Detach();
+  DestroyComponents();
 }
 
 const ClassInfo& TWinControl::Info() {
@@ -176,12 +204,6 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPAR
   return m.Result;
 }
 
-LRESULT TWinControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
-  TMessage m{msg, wparam, lparam};
-  WindowProc(m);
-  return m.Result;
-}
-
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_COMMAND:
@@ -233,13 +255,17 @@ void TWinControl::SetCaption(std::string caption) {
 }
 
 void TWinControl::SetVisible(bool visible) {
+  const bool changed = visible != visible_;
   TControl::SetVisible(visible);
   if (handle_ && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
+  if (changed) Perform(CM_VISIBLECHANGED, visible);
 }
 
 void TWinControl::SetEnabled(bool enabled) {
+  const bool changed = enabled != enabled_;
   TControl::SetEnabled(enabled);
   if (handle_) EnableWindow(handle_, enabled);
+  if (changed) Perform(CM_ENABLEDCHANGED);
 }
 
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }

@@ -54,6 +54,19 @@ public:
   NotifyEvent OnClick;
   void SetOnClick(NotifyEvent e) { OnClick = std::move(e); }
   virtual void Click();
+  // A press of a mouse button on the control, at client coordinates.
+  std::function<void(TControl* sender, TMouseButton button, std::uint32_t shift, int x, int y)> OnMouseDown;
+  virtual void MouseDown(TMouseButton button, std::uint32_t shift, int x, int y);
+  // Repaints the control: its window, or its bounds in its parent's.
+  virtual void Invalidate();
+
+  // Every message of the control passes through WindowProc, the slot that a
+  // skinner may take over; WndProc is the control's own handling and
+  // DefaultHandler what is left when the control does not handle a message.
+  WndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+  virtual void WndProc(TMessage& msg);
+  virtual void DefaultHandler(TMessage& msg);
 
 protected:
   virtual void FontChanged() {}
@@ -71,9 +84,7 @@ private:
   std::unique_ptr<TFont> font_;
 };
 
-// A control with a window of its own. Its messages pass through WindowProc,
-// the slot that a skinner may take over; WndProc is the control's own handling
-// and DefaultHandler the window class's.
+// A control with a window of its own; its DefaultHandler is the window class's procedure.
 class TWinControl : public TControl {
 public:
   explicit TWinControl(TComponent* owner);
@@ -92,16 +103,15 @@ public:
   // its first message yet; null otherwise.
   static TWinControl* Creating();
 
-  WndMethod WindowProc;
-  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
-  virtual void WndProc(TMessage& msg);
-  virtual void DefaultHandler(TMessage& msg);
+  void WndProc(TMessage& msg) override;
+  void DefaultHandler(TMessage& msg) override;
 
   void SetBounds(int left, int top, int width, int height) override;
   void SetCaption(std::string caption) override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
   void SetFocus();
+  void Invalidate() override;
 
 protected:
   struct CreateParams {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 namespace host {
@@ -22,10 +23,33 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
-// Framework notifications a form receives: an Alt+key that its controls did
-// not take (wParam and lParam of the WM_SYSCHAR; a non-zero result consumes
-// the key), and a change of its menu.
+// Framework notifications a control receives through its slot.
+constexpr UINT CM_DIALOGKEY = 0xB005;       // Enter or Escape for the form's default or cancel button
+// An Alt+key that the form's controls did not take (wParam and lParam of the
+// WM_SYSCHAR; a non-zero result consumes the key).
 constexpr UINT CM_DIALOGCHAR = 0xB006;
-constexpr UINT CM_MENUCHANGED = 0xB015;
+constexpr UINT CM_FOCUSCHANGED = 0xB007;    // the focus moved to another control of the form
+constexpr UINT CM_VISIBLECHANGED = 0xB00B;  // wParam: the new visibility
+constexpr UINT CM_ENABLEDCHANGED = 0xB00C;
+constexpr UINT CM_MOUSEENTER = 0xB013;
+constexpr UINT CM_MOUSELEAVE = 0xB014;
+constexpr UINT CM_MENUCHANGED = 0xB015;     // the form's menu changed
+constexpr UINT CM_RELEASE = 0xB021;         // the control is going away
+constexpr UINT CM_RECREATEWND = 0xB033;     // the control's window is made anew
+
+// Mouse buttons and the shift state of mouse events.
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftState : std::uint32_t { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+// The shift state of a mouse message's key flags (its wParam).
+inline std::uint32_t ShiftFromKeys(WPARAM keys) {
+  std::uint32_t shift = 0;
+  if (keys & MK_SHIFT) shift |= ssShift;
+  if (keys & MK_CONTROL) shift |= ssCtrl;
+  if (keys & MK_LBUTTON) shift |= ssLeft;
+  if (keys & MK_RBUTTON) shift |= ssRight;
+  if (keys & MK_MBUTTON) shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
 
 }  // namespace host

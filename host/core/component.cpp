@@ -11,8 +11,17 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+  DestroyComponents();
+  RemoveFromOwner();
+}
+
+void TComponent::DestroyComponents() {
   while (!components_.empty()) delete components_.back();  // each one removes itself
+}
+
+void TComponent::RemoveFromOwner() {
   if (owner_) std::erase(owner_->components_, this);
+  owner_ = nullptr;
 }
 
 const ClassInfo& TComponent::Info() {

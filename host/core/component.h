@@ -22,6 +22,8 @@ public:
   TComponent* Owner() const { return owner_; }
   const std::vector<TComponent*>& Components() const { return components_; }
   TComponent* FindComponent(std::string_view name) const;  // among the owned ones, case-insensitive
+  // Leaves the owner's list: the owner no longer frees this component.
+  void RemoveFromOwner();
 
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
@@ -44,6 +46,10 @@ public:
   // kept so that the form can be written back as it was read.
   void SetHandlerName(std::string_view event, std::string method);
   std::string HandlerName(std::string_view event) const;
+
+protected:
+  // Frees the owned components, last first; a destructor may call it early.
+  void DestroyComponents();
 
 private:
   TComponent* owner_;

@@ -27,6 +27,13 @@ std::string Narrow(std::wstring_view utf16) {
   return out;
 }
 
+std::string UpperCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
 std::string LowerCase(std::string_view text) {
   std::string out(text);
   for (char& c : out)

@@ -13,5 +13,6 @@ std::wstring FromCodePage(std::string_view bytes, unsigned code_page);
 
 bool SameText(std::string_view a, std::string_view b) noexcept;  // ASCII case-insensitive
 std::string LowerCase(std::string_view text);                     // A to Z only
+std::string UpperCase(std::string_view text);                     // a to z only
 
 }  // namespace host

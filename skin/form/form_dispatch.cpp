@@ -140,7 +140,8 @@ bool TSkinForm::Stage1(host::TMessage& m) {
       FinishAttach();
       return true;
     case kReskinControl:
-      return true;  // control skinners are replaced by the child-control discovery
+      ReskinControl(reinterpret_cast<HWND>(m.WParam));
+      return true;
     case kSkinnedQuery:
       m.Result = 1;
       return true;

@@ -4,6 +4,7 @@
 
 #include "host/core/properties.h"
 #include "host/menus/popup_menu.h"
+#include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/text.h"
 #include "skin/form/engine_messages.h"
@@ -167,6 +168,10 @@ void TSkinForm::FinishAttach() {
     SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(FHandle, nullptr, nullptr, RDW_ERASE | RDW_INTERNALPAINT | RDW_INVALIDATE);
   }
+  if (FHostForm)
+    DiscoverForm(*FHostForm);
+  else
+    DiscoverWindows(FHandle);
   if (FState == flCreated) {
     if (IsMDIChild()) {
       const TSkinManage* manager = TSkinManage::Instance();
@@ -255,6 +260,7 @@ void TSkinForm::SkinChanged() {
     for (host::TComponent* c : FHostForm->Components())
       if (auto* form = dynamic_cast<host::TForm*>(c)) form->SetColor(face);
   }
+  for (TSkinControl* control : std::vector<TSkinControl*>(FControls)) control->SkinChanged();
   FState = flReskinning;
   if (FSkinFrame && FHostForm) {
     FitWindowSize(true);
@@ -320,11 +326,25 @@ void TSkinForm::DetachOnDestroy() {
   FreeControls();
 }
 
-void TSkinForm::SkinSizeGrip(HWND window) {
-  if (FSkinData) FSizeGrips.push_back(std::make_unique<TSkinSizer>(window, *FSkinData));
+void TSkinForm::FreeControls() {
+  while (!FControls.empty()) {
+    TSkinControl* control = FControls.front();
+    FControls.erase(FControls.begin());
+    if (control->LifeState != clGone) control->Restore();
+    control->FormSkinner = nullptr;  // already off the list
+    TSkinControl::Free(control);
+  }
 }
 
-void TSkinForm::FreeControls() { FSizeGrips.clear(); }
+void TSkinForm::PurgeControls() {
+  for (std::size_t i = FControls.size(); i-- > 0;) {
+    TSkinControl* control = FControls[i];
+    if (control->LifeState != clGone) continue;
+    FControls.erase(FControls.begin() + static_cast<std::ptrdiff_t>(i));
+    control->FormSkinner = nullptr;
+    TSkinControl::Free(control);
+  }
+}
 
 void TSkinForm::ReleaseHooks() {
   if (FHostForm && FOldFormProc) {

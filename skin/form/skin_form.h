@@ -16,7 +16,6 @@
 #include "host/gdi/handles.h"
 #include "host/graphics/dib_bitmap.h"
 #include "host/system/timer.h"
-#include "skin/controls/size_grip.h"
 #include "skin/form/nc_object.h"
 
 namespace host {
@@ -28,6 +27,7 @@ namespace skin {
 
 class TSkinData;
 class TSkinManage;
+class TSkinControl;
 
 // Life states of a form skinner.
 enum TFormLife : int {
@@ -65,10 +65,21 @@ public:
   // Re-apply after the skin data loaded another skin.
   void SkinChanged();
 
-  // A size-grip scroll bar made under the skinned window.
-  void SkinSizeGrip(HWND window);
-  // Every control skinner lets go of its control.
+  // Every control skinner lets go of its control and is freed.
   void FreeControls();
+
+  // Child-control discovery: which control gets which control skinner.
+  void DiscoverForm(host::TForm& form);
+  void DiscoverComponents(host::TComponent& container);
+  void DiscoverControl(host::TControl& control, host::TComponent* container);
+  void DiscoverWindows(HWND parent);
+  // Also called by the manager for a size grip made under the skinned window.
+  void DiscoverWindow(HWND window);
+  bool IsSkinned(host::TControl& control) const;
+  bool IsExcluded(host::TControl& control) const;
+  static bool HasScrollBars(host::TControl& control);
+  void ReskinControl(HWND window);
+  void PurgeControls();
 
   void FitWindowSize(bool after_skin_change);
   void SetCaptionStyle(bool on);
@@ -169,7 +180,9 @@ public:
   HRGN FRegion = nullptr;  // owned by the window once set; kept to know what we set
   host::TForm* FHostForm = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;
-  std::vector<std::unique_ptr<TSkinSizer>> FSizeGrips;
+  // The control skinners of this window; owned, freed through TSkinControl::Free.
+  std::vector<TSkinControl*> FControls;
+  host::Canvas* FControlCanvas = nullptr;
   host::DibBitmap FIconBitmap, FCaptionBitmap;
   int FWidth = 0, FHeight = 0;
   int FRgnWidth = 0, FRgnHeight = 0;

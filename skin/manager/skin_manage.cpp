@@ -358,7 +358,7 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wparam, LPARAM lparam
         const CREATESTRUCTW& cs = *reinterpret_cast<CBT_CREATEWNDW*>(lparam)->lpcs;
         const std::string class_name = GetClassNameText(window);
         if (class_name == "ScrollBar" && (cs.style & SBS_SIZEGRIP))
-          if (TSkinForm* form = self->FindSkinForm(cs.hwndParent)) form->SkinSizeGrip(window);
+          if (TSkinForm* form = self->FindSkinForm(cs.hwndParent)) form->DiscoverWindow(window);
         if (!(cs.style & WS_CHILD) && class_name == "#32768") self->SkinPopupMenu(window);
         if (cs.dwExStyle & WS_EX_MDICHILD) self->SkinWindow(window);
         break;

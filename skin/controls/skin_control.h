@@ -1,0 +1,122 @@
+#pragma once
+// The base of every control skinner: a small object in front of one window's
+// messages, either a host control's (through its window-procedure slot) or a
+// bare window's (through its Win32 procedure). It lets the window do its own
+// work and paints the skin over it.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "host/controls/control.h"
+#include "host/controls/subclass.h"
+#include "host/core/colour.h"
+#include "host/core/component.h"
+#include "host/core/handler_depth.h"
+
+namespace host {
+class Canvas;
+}
+
+namespace skin {
+
+class TSkinData;
+class TSkinForm;
+
+// MouseFlags bits.
+enum : std::uint8_t { mfHot = 1, mfPressed = 2 };
+
+// Life states of a control skinner.
+enum TControlLife : int { clCreated = 0, clAttached = 1, clGone = 6 };
+
+// Switches skin painting of a skinned control on (wParam > 0) or off.
+inline constexpr UINT kSkinActive = 0x3506;
+
+class TSkinControl : public host::TComponent {
+public:
+  // owner: the host control, or null for a bare window.
+  explicit TSkinControl(host::TComponent* owner);
+  ~TSkinControl() override;
+  static const host::ClassInfo& Info();
+  const host::ClassInfo& Class() const override { return Info(); }
+
+  virtual void Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour, host::Canvas* canvas);
+  virtual void AttachWindow(HWND window, TSkinData* data, TSkinForm* form, host::Canvas* canvas);
+  // Undoes what Attach changed on the host control.
+  virtual void Restore();
+  // True lets the previous handler run, followed by AfterMessage.
+  virtual bool BeforeMessage(host::TMessage& m);
+  virtual void AfterMessage(host::TMessage& m);
+  // The whole window from the skin; a DC of null takes the window DC.
+  virtual void PaintFrame(HDC dc);
+  // The skin for a rectangle at origin (0, 0) of the window's size.
+  virtual void Draw(HDC dc, const RECT& rect);
+  virtual void SkinChanged();
+
+  // Frees the skinner now, or, while one of its handlers runs, lets go of
+  // the window now and frees it when the outermost handler returns.
+  static void Free(TSkinControl* skinner);
+
+  void WndProc(host::TMessage& m);
+  void CallPrevious(host::TMessage& m);
+  void Refresh();
+  void FillFace(HDC dc, const RECT& rect) const;
+  host::TColor ParentColor(host::TColor fallback) const;
+  void FillParentColor(HDC dc, const RECT& rect) const;
+  LONG GetWindowLongAW(HWND window, int index) const;
+  void DrawTextFocus(HDC dc, UINT format, const RECT& rect) const;
+  void ForwardMouseDown(const host::TMessage& m);
+  void SetParentBackground(bool attaching);
+  static bool IsPopupOrDesktopChild(HWND window);
+  // The colour as the skin gives it, system colours resolved.
+  static COLORREF Rgb(std::int32_t colour);
+
+  HWND Window() const noexcept { return Handle; }
+  host::TControl* HostControl() const noexcept { return Control; }
+
+  std::uint8_t MouseFlags = 0;
+  host::Canvas* FormCanvas = nullptr;
+  bool Enabled = false;
+  bool Focused = false;
+  std::wstring Text;
+  bool SkinActive = true;
+  bool UnicodeWindow = false;
+  TSkinData* SkinData = nullptr;
+  HWND Handle = nullptr;
+  host::TControl* Control = nullptr;
+  RECT WindowRect{};
+  host::TControl* PaintTarget = nullptr;
+  bool UseSkinColor = false;
+  host::TColor SavedColor = 0;
+  bool Attached = false;
+  int LifeState = clCreated;
+  TSkinForm* FormSkinner = nullptr;
+  int VariantFlag = 0;
+  bool ParentBackgroundChanged = false;
+
+protected:
+  // Takes the host control's slot; for skinners of windowless controls too.
+  void HookSlot(host::TControl& control);
+  // Gives back the slot and the window procedure; the skinner then sees nothing more.
+  void ReleaseHooks() noexcept;
+  void Register();
+
+private:
+  void Unregister() noexcept;
+
+  host::SlotHook slot_;
+  host::WindowSubclass subclass_;
+  host::HandlerDepth depth_;
+};
+
+// Published properties of any host component by name; a missing component
+// or property is never an error.
+int GetIntProp(const host::TPersistent* component, std::string_view name);  // -1 when missing
+std::string GetEnumPropText(const host::TPersistent* component, std::string_view name);
+std::wstring GetTextProp(const host::TPersistent* component, std::string_view name);
+host::TPersistent* GetObjectProp(const host::TPersistent* component, std::string_view name,
+                                 const host::ClassInfo& cls);
+void SetPropText(host::TPersistent* component, std::string_view name, std::string_view value);
+
+}  // namespace skin
