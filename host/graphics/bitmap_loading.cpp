@@ -22,10 +22,7 @@ bool DibBitmap::LoadFromBmp(std::span<const std::uint8_t> file, skin::picture::P
   const bool decoded = !Empty() && skin::picture::DecodeBmp(file, *info, [&](int y, std::span<const std::uint8_t> row) {
                                      std::copy_n(row.begin(), std::min(row.size(), row_bytes), ScanLine(y));
                                    }).empty();
-  if (!decoded) {
-    budget.GiveBack(info->width, info->height);
-    SetSize(0, 0);
-  }
+  if (!decoded) SetSize(0, 0);
   return decoded;
 }
 

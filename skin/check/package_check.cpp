@@ -67,7 +67,6 @@ void CheckPicture(const TQuickIni& ini, const TSkinReader& reader, const Picture
     return;
   }
   if (why = picture::DecodeBmp(body.Bytes(), *info, [](int, std::span<const std::uint8_t>) {}); !why.empty()) {
-    budget.GiveBack(info->width, info->height);
     problems.push_back(Where(use) + ": \"" + entry + "\" is not a BMP file the engine reads: " + why);
     return;
   }

@@ -17,6 +17,4 @@ std::string PictureBudget::Take(int width, int height) {
   return {};
 }
 
-void PictureBudget::GiveBack(int width, int height) { used_ -= std::int64_t{width} * height * kBytesPerPixel; }
-
 }  // namespace skin::picture

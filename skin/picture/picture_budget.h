@@ -21,10 +21,9 @@ inline constexpr std::int64_t kBytesPerPixel = 4;
 class PictureBudget {
 public:
   // Grants the pixels of a width x height picture, or says why not (and
-  // takes nothing).
+  // takes nothing). A grant stays taken also when the picture then fails to
+  // decode, so that the decoding work of a skin is bounded as well.
   std::string Take(int width, int height);
-  // Returns what Take granted, for a picture that was not kept after all.
-  void GiveBack(int width, int height);
   std::int64_t UsedBytes() const { return used_; }
 
 private:

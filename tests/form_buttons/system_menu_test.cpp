@@ -33,6 +33,15 @@ RECT ItemRect(const SeenMenu& menu, int index) {
   return r;
 }
 
+// A watch's action that clicks the item of a system command, which ends the menu.
+MenuWatch::Action ClickItem(UINT command) {
+  return [command](const SeenMenu& menu, int) {
+    const RECT r = ItemRect(menu, IndexOfCommand(menu, command));
+    Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    return true;
+  };
+}
+
 TEST_F(ButtonsTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenu) {
   auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
@@ -163,11 +172,7 @@ TEST_F(ButtonsTest, ItemsAreDrawnInTheSkinsMenuColours) {
 TEST_F(ButtonsTest, ChoosingAnItemPostsItsSystemCommand) {
   auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  MenuWatch watch([&](const SeenMenu& menu, int) {
-    const RECT r = ItemRect(menu, IndexOfCommand(menu, SC_MAXIMIZE));
-    Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-    return true;  // the click ends the menu
-  });
+  MenuWatch watch(ClickItem(SC_MAXIMIZE));
   SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, Packed(OnScreen(window, 120, 12)));
   ASSERT_EQ(watch.seen.size(), 1u);
   EXPECT_TRUE(PumpUntil([&] { return IsZoomed(window) != FALSE; }));
@@ -208,11 +213,7 @@ TEST_F(WithoutClosePicture, TheSystemMenuAndAltF4StillCloseTheWindow) {
   {
     auto [form, skinner, window] = ShowTestWindow();
     ASSERT_TRUE(skinner);
-    MenuWatch watch([&](const SeenMenu& menu, int) {
-      const RECT r = ItemRect(menu, IndexOfCommand(menu, SC_CLOSE));
-      Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-      return true;
-    });
+    MenuWatch watch(ClickItem(SC_CLOSE));
     SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, Packed(OnScreen(window, 120, 12)));
     ASSERT_EQ(watch.seen.size(), 1u);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
