@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include "host/app/application.h"
-#include "host/core/text.h"
 #include "launcher/main_form.h"
 #include "launcher/skin_option.h"
 
@@ -14,12 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TForm1* form = app.CreateForm<TForm1>();
     if (SkinOffArgument()) form->SkinData1->SetActive(false);
     // Skin authors try their skins with --skin FILE; a bad file keeps the stored skin.
-    if (const std::wstring path = SkinFileArgument(); !path.empty()) {
-      std::string why;
-      if (!TrySkinFile(*form->SkinData1, path, why))
-        MessageBoxW(nullptr, host::Widen("The skin " + host::Narrow(path) + " was not loaded: " + why).c_str(), L"Brindle",
-                    MB_OK | MB_ICONWARNING);
-    }
+    if (const std::wstring path = SkinFileArgument(); !path.empty()) TrySkinFile(*form->SkinData1, path);
   } catch (const std::exception& e) {
     app.HandleException(e);
     return 1;

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "host/core/text.h"
+#include "skin/check/refusal.h"
 #include "skin/data/skin_data.h"
-#include "skin/store/skin_reader.h"
+#include "skin/store/package_notice.h"
 
 namespace {
 
@@ -38,24 +38,12 @@ bool SkinOffArgument() {
   return std::find(args.begin(), args.end(), L"--no-skin") != args.end();
 }
 
-bool TrySkinFile(skin::TSkinData& data, const std::wstring& path, std::string& why) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  if (!file) {
-    why = "cannot open " + host::Narrow(path);
+bool TrySkinFile(skin::TSkinData& data, const std::wstring& path) {
+  const std::string name = host::Narrow(path);
+  if (!std::ifstream(path.c_str(), std::ios::binary)) {
+    skin::store::ShowPackageNotice(skin::check::RefusalText(name, {"cannot open " + name}));
     return false;
   }
-  skin::store::TMemoryStream package(
-      std::vector<std::uint8_t>{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
-  skin::store::TSkinReader reader;
-  try {
-    if (!reader.LoadPackage(package)) {
-      why = reader.RefusalReason();
-      return false;
-    }
-  } catch (const std::exception& e) {
-    why = e.what();
-    return false;
-  }
-  data.SetSkinFile(host::Narrow(path));
-  return true;
+  data.SetSkinFile(name);
+  return data.SkinFile() == name && !data.SkinMissing();
 }

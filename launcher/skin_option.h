@@ -11,7 +11,7 @@ std::wstring SkinFileArgument();
 // "--no-skin" on the command line: the launcher starts with skinning off.
 bool SkinOffArgument();
 
-// Loads a skin author's file in place of the stored skin. A file that is
-// missing or that the reader refuses leaves the stored skin as it was; the
-// answer says why.
-bool TrySkinFile(skin::TSkinData& data, const std::wstring& path, std::string& why);
+// Loads a skin author's file in place of the stored skin. A file that cannot
+// be opened, or a package the engine cannot use, is refused with a message box
+// that says why, and the stored skin stays. True when the file's skin was taken.
+bool TrySkinFile(skin::TSkinData& data, const std::wstring& path);

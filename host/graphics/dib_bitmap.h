@@ -8,6 +8,7 @@
 #include <span>
 
 #include "host/gdi/handles.h"
+#include "skin/picture/picture_budget.h"
 
 namespace host {
 
@@ -28,8 +29,11 @@ public:
 
   // Reads a .bmp file image (file header, info header, colours, pixels) of
   // any bit depth GDI reads; 32-bit pictures stay 32-bit, all others become
-  // 24-bit. Damaged or truncated data leaves the bitmap empty and gives false.
+  // 24-bit. Damaged or truncated data, or a picture over the budget, leaves
+  // the bitmap empty and gives false. Without a budget only the bound of one
+  // picture applies.
   bool LoadFromBmp(std::span<const std::uint8_t> file);
+  bool LoadFromBmp(std::span<const std::uint8_t> file, skin::picture::PictureBudget& budget);
   // Takes a copy of any GDI bitmap at 24 bits per pixel; false for no bitmap.
   bool Assign(HBITMAP bitmap);
 

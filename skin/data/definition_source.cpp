@@ -22,7 +22,7 @@ void DefinitionSource::LoadBitmap(host::DibBitmap& bitmap, std::string_view name
   const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
   store::TMemoryStream body;
   package.ExtractByName(file, body);
-  if (body.Size() > 0) bitmap.LoadFromBmp(body.Bytes());
+  if (body.Size() > 0) bitmap.LoadFromBmp(body.Bytes(), budget);
 }
 
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host/graphics/dib_bitmap.h"
+#include "skin/picture/picture_budget.h"
 #include "skin/store/quick_ini.h"
 #include "skin/store/skin_reader.h"
 
@@ -15,6 +16,7 @@ struct DefinitionSource {
   const store::TQuickIni& ini;
   const store::TSkinReader& package;
   std::int32_t button_text;  // default of the elements' second colours, read first
+  picture::PictureBudget& budget;  // shared by every picture of the skin
 
   std::int32_t Int(std::string_view section, std::string_view key, std::int32_t def) const {
     return ini.ReadInteger(section, key, def);
@@ -22,7 +24,8 @@ struct DefinitionSource {
   std::string Text(std::string_view section, std::string_view key) const { return ini.ReadString(section, key, ""); }
   std::int32_t Colour(std::string_view section, std::string_view key, std::int32_t def) const;
   // The picture named by a key: only a name ending in exactly ".bmp" is taken,
-  // without its folder and lower-cased; anything else leaves the bitmap empty.
+  // without its folder and lower-cased; anything else, or a picture over the
+  // budget, leaves the bitmap empty.
   void LoadBitmap(host::DibBitmap& bitmap, std::string_view name) const;
 };
 

@@ -7,8 +7,11 @@
 #include "host/controls/form.h"
 #include "host/core/error.h"
 #include "host/core/text.h"
+#include "skin/check/package_check.h"
+#include "skin/check/refusal.h"
 #include "skin/data/skin_definition.h"
 #include "skin/manager/skin_manage.h"
+#include "skin/store/package_notice.h"
 #include "skin/store/quick_ini.h"
 #include "skin/store/skin_reader.h"
 
@@ -191,14 +194,37 @@ void TSkinData::SetActive(bool active) {
 }
 
 void TSkinData::SetSkinFile(std::string path) {
+  // Also while the form is read: a form that names a skin file stores no package.
+  std::ifstream file(host::Widen(path).c_str(), std::ios::binary);
+  if (!file) {
+    skin_missing_ = true;
+    skin_file_ = std::move(path);
+    return;
+  }
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (!Loading() && !Acceptable(path, bytes)) return;
   skin_missing_ = true;
   skin_file_ = std::move(path);
-  // Also while the form is read: a form that names a skin file stores no package.
-  std::ifstream file(host::Widen(skin_file_).c_str(), std::ios::binary);
-  if (!file) return;
-  package_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  package_ = std::move(bytes);
   LoadSkin();
   if (form_type_ == TSkinFormType::sfMainform) ApplySkinChange();
+}
+
+// A package given at run time is checked whole before anything is replaced:
+// an unusable one is refused with a message that says what is wrong, and the
+// skin in use stays. An old package's notice is that message.
+bool TSkinData::Acceptable(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  store::TSkinReader reader;
+  bool old = false;
+  reader.OnOldPackage = [&old](std::string_view text) {
+    old = true;
+    store::ShowPackageNotice(text);
+  };
+  const std::vector<std::string> problems = check::PackageProblems(bytes, reader);
+  if (problems.empty()) return true;
+  refusal_ = check::RefusalText(path, problems);
+  if (!old) store::ShowPackageNotice(refusal_);
+  return false;
 }
 
 void TSkinData::ApplySkinChange() {

@@ -53,6 +53,8 @@ public:
   const host::StringList& Skin3rd() const { return skin3rd_; }
   void SetSkin3rd(const host::StringList& rows) { skin3rd_ = rows; }
   const std::string& SkinFile() const { return skin_file_; }
+  // At run time a package the engine cannot use is refused with a message
+  // box, and the skin in use and SkinFile stay as they were.
   void SetSkinFile(std::string path);
   std::string SkinStore() const { return "(none)"; }  // there is no form designer here
   void SetSkinStore(std::string) {}
@@ -82,6 +84,8 @@ public:
   // form skinners leave the frame alone meanwhile.
   bool FramePaint = true;
   const std::vector<std::uint8_t>& Package() const { return package_; }
+  // Why the last package was refused: by the reader, or at run time the
+  // message of the refusal.
   const std::string& RefusalReason() const { return refusal_; }
   const SkinElements& Elements() const { return elements_; }
   HIMAGELIST CheckMarkImages() const { return check_marks_; }
@@ -98,6 +102,7 @@ public:
   void SetOnSkinChanged(host::NotifyEvent e) { OnSkinChanged = std::move(e); }
 
 private:
+  bool Acceptable(const std::string& path, const std::vector<std::uint8_t>& bytes);
   void BuildApplicationIcon();
   void MakeCaptionFont();
 

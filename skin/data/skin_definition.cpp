@@ -123,7 +123,8 @@ void ReadSkinDefinition(SkinElements& e, const store::TQuickIni& ini, const stor
   ini.ReadSections(sections);
   e.SkinName = ini.ReadString("TitlebarSkin", "SkinName", "");
 
-  DefinitionSource src{ini, package, SystemColour(18)};
+  picture::PictureBudget budget;
+  DefinitionSource src{ini, package, SystemColour(18), budget};
   for (TDataSkinBorder* border : {e.FrameLeft.get(), e.FrameRight.get(), e.FrameTop.get(), e.FrameBottom.get()})
     ReadFrameBorder(src, *border);
   ReadColours(src, sections, e);

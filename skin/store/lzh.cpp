@@ -27,7 +27,8 @@ public:
     std::memset(window_.data() + START_POSITION, 0, window_.size() - START_POSITION);
   }
 
-  void Run(std::uint32_t size) {
+  // True when every bit the output took came from the input.
+  bool Run(std::uint32_t size) {
     std::uint64_t count = 0;
     unsigned r = START_POSITION;
     while (count < size) {
@@ -52,6 +53,7 @@ public:
       }
     }
     Flush(r);
+    return padding_ * 8 <= bits_;
   }
 
 private:
@@ -102,16 +104,23 @@ private:
 
   std::uint8_t NextInputByte() {
     if (inPos_ == inEnd_) {
-      if (exhausted_) return 0;
+      if (exhausted_) return Pad();
       inPos_ = 0;
       inEnd_ = read_(in_.data(), in_.size());
       if (inEnd_ == 0 || inEnd_ > in_.size()) {
         inEnd_ = 0;
         exhausted_ = true;
-        return 0;
+        return Pad();
       }
     }
     return in_[inPos_++];
+  }
+
+  // A zero byte past the end of the input; the buffer reads ahead, so only
+  // padding that reaches the bits taken means the input was too short.
+  std::uint8_t Pad() {
+    ++padding_;
+    return 0;
   }
 
   // Hands out the bytes written since the last flush, which end at window
@@ -137,6 +146,7 @@ private:
   std::array<std::uint8_t, kBlock> in_;
   std::size_t inPos_ = 0, inEnd_ = 0;
   bool exhausted_ = false;
+  std::uint64_t padding_ = 0;  // zero bytes added past the end of the input
   unsigned pending_ = 0;  // output bytes in the window not yet handed out
 };
 
@@ -146,19 +156,19 @@ std::size_t TLZH::ReadInput(std::uint8_t* buffer, std::size_t wanted) { return i
 
 void TLZH::WriteOutput(const std::uint8_t* buffer, std::size_t count) { output_.Write(buffer, count); }
 
-void TLZH::Decompress(std::uint32_t size, const WriteCallback& write, const ReadCallback& read) {
-  if (size == 0) return;
+bool TLZH::Decompress(std::uint32_t size, const WriteCallback& write, const ReadCallback& read) {
+  if (size == 0) return true;
   std::unique_ptr<Decoder> decoder;
   try {
     decoder = std::make_unique<Decoder>(write, read);
   } catch (const std::bad_alloc&) {
     throw ElzhException(kNoMemory);
   }
-  decoder->Run(size);
+  return decoder->Run(size);
 }
 
-void TLZH::Decompress(std::uint32_t size) {
-  Decompress(
+bool TLZH::Decompress(std::uint32_t size) {
+  return Decompress(
       size, [this](const std::uint8_t* b, std::size_t n) { WriteOutput(b, n); },
       [this](std::uint8_t* b, std::size_t n) { return ReadInput(b, n); });
 }

@@ -34,10 +34,11 @@ public:
   // Produces at least `size` bytes through `write` (a final match is copied
   // whole, so up to 59 more), taking the bit stream from `read`. Input that
   // ends early reads as zero bits. Corrupt input gives wrong bytes, never an
-  // error and never an access outside the window.
-  void Decompress(std::uint32_t size, const WriteCallback& write, const ReadCallback& read);
+  // error and never an access outside the window. False when the input ended
+  // before the output was complete.
+  bool Decompress(std::uint32_t size, const WriteCallback& write, const ReadCallback& read);
   // The same, bound to this object's ReadInput and WriteOutput.
-  void Decompress(std::uint32_t size);
+  bool Decompress(std::uint32_t size);
 
 private:
   TStream& input_;

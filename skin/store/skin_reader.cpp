@@ -29,6 +29,8 @@ void TSkinReader::Clear() {
   sizes_.fill(0);
   bodies_.Clear();
   header_.fill(0);
+  truncated_ = false;
+  declared_ = 0;
   refusal_.clear();
 }
 
@@ -54,16 +56,22 @@ bool TSkinReader::LoadPackage(TStream& package) {
                   std::to_string(streamBytes) + " compressed bytes can hold");
   }
 
-  if (size < 16) return Refuse("the container is shorter than its 16-byte header");
-
   TMemoryStream container;
   container.Reserve(size + lzhuf::F);
-  TLZH(package, container).Decompress(size);
+  const bool whole = TLZH(package, container).Decompress(size);
   if (container.Size() < size) return Refuse("the compressed stream ended before the declared size");
   // A corrupt stream's last match may run past the declared size.
   container.SetSize(size);
+  if (!LoadContainer(container.Bytes())) return false;
+  truncated_ = !whole;
+  return true;
+}
 
-  const std::uint8_t* data = container.Bytes().data();
+bool TSkinReader::LoadContainer(std::span<const std::uint8_t> container) {
+  Clear();
+  if (container.size() < 16) return Refuse("the container is shorter than its 16-byte header");
+  const std::uint64_t size = container.size();
+  const std::uint8_t* data = container.data();
   std::array<std::uint32_t, 4> header;
   for (int i = 0; i < 4; ++i) header[i] = LoadLe32(data + 4 * i);
   if (header[0] != kVersion) {
@@ -102,6 +110,7 @@ bool TSkinReader::LoadPackage(TStream& package) {
   }
 
   header_ = header;
+  declared_ = static_cast<std::uint32_t>(size);
   names_ = std::move(names);
   count_ = static_cast<std::uint32_t>(names_.size());
   sizes_ = sizes;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,8 @@ public:
   // Reads the whole package from position 0. On refusal the reader holds no
   // entries and RefusalReason() says why. Decompression errors are raised.
   bool LoadPackage(TStream& package);
+  // Reads an uncompressed container, as LoadPackage does after decompressing.
+  bool LoadContainer(std::span<const std::uint8_t> container);
 
   // Clears `out`, then writes the body of the first entry named `name`
   // (compared after lower-casing) and rewinds `out`.
@@ -44,6 +47,11 @@ public:
   std::uint32_t EntrySize(std::size_t index) const { return sizes_.at(index); }
   const std::array<std::uint32_t, 4>& Header() const { return header_; }
   const std::string& RefusalReason() const { return refusal_; }
+  // The compressed stream ended before the declared size: the end of the
+  // container was read from zero bits.
+  bool Truncated() const { return truncated_; }
+  // The container size the package declares.
+  std::uint32_t DeclaredSize() const { return declared_; }
 
 private:
   void Clear();
@@ -55,6 +63,8 @@ private:
   std::array<std::uint32_t, kMaxEntries> sizes_{};
   TMemoryStream bodies_;
   std::array<std::uint32_t, 4> header_{};
+  bool truncated_ = false;
+  std::uint32_t declared_ = 0;
   std::string refusal_;
 };
 

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "host/app/application.h"
 #include "host/core/error.h"
 #include "host/core/properties.h"
@@ -15,6 +12,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/manager/skin_manage.h"
 #include "skin/store/skin_reader.h"
+#include "message_boxes.h"
 #include "test_skins.h"
 #include "tests/draw/gdi_census.h"
 #include "tools/skinpack/lzhuf_encoder.h"
@@ -39,63 +37,6 @@ Bytes OldPackage() {
   container[2] = container[3] = 0;
   return skinpack::Compress(container);
 }
-
-// Closes the message boxes this process shows, keeping the text of the first.
-class MessageBoxCloser {
-public:
-  MessageBoxCloser() : thread_([this] { Run(); }) {}
-  ~MessageBoxCloser() {
-    stop_ = true;
-    thread_.join();
-  }
-  std::wstring Text() const { return text_; }
-  int Closed() const { return closed_; }
-
-private:
-  static BOOL CALLBACK FindBox(HWND w, LPARAM p) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, 16);
-    if (pid != GetCurrentProcessId() || std::wstring(cls) != L"#32770") return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
-  }
-  static BOOL CALLBACK ReadStatic(HWND w, LPARAM p) {
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, 16);
-    if (std::wstring(cls) == L"Static") {
-      wchar_t text[256] = {};
-      GetWindowTextW(w, text, 256);
-      *reinterpret_cast<std::wstring*>(p) += text;
-    }
-    return TRUE;
-  }
-  void Run() {
-    while (!stop_) {
-      HWND box = nullptr;
-      EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
-      if (box) {
-        // The box exists before its text is filled in.
-        std::wstring text;
-        for (int i = 0; i < 200 && text.find(L"Please update") == std::wstring::npos; ++i) {
-          text.clear();
-          EnumChildWindows(box, ReadStatic, reinterpret_cast<LPARAM>(&text));
-          Sleep(10);
-        }
-        if (closed_ == 0) text_ = text;
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        ++closed_;
-        Sleep(100);
-      }
-      Sleep(20);
-    }
-  }
-  std::atomic<bool> stop_{false};
-  std::wstring text_;
-  std::atomic<int> closed_{0};
-  std::thread thread_;
-};
 
 class Component : public SkinDataTest {
 protected:
@@ -209,16 +150,18 @@ TEST_F(Component, AnEmptySkinStreamLoadsNothing) {
   EXPECT_TRUE(data.Package().empty());
 }
 
-TEST_F(Component, DamagedPackageLeavesTheSkinMissingWithoutCrashing) {
-  Bytes package = SmallSkin().Package();
+TEST_F(Component, DamagedPackageIsRefusedWithAReasonAndKeepsTheDescriptors) {
+  data.ReadSkinStream(SmallSkin().Stream());
+  Bytes package = SmallSkin("Damaged").Package();
   for (std::size_t i = 4; i < package.size(); i += 3) package[i] = static_cast<std::uint8_t>(package[i] ^ 0x5A);
   package.resize(package.size() / 2);
   MessageBoxCloser closer;  // damage may read as another container version
-  try {
-    data.ReadSkinStream(StreamOf(package));
-  } catch (const std::exception&) {
-  }
+  EXPECT_NO_THROW(data.ReadSkinStream(StreamOf(package)));
   EXPECT_TRUE(data.SkinMissing());
+  EXPECT_FALSE(data.RefusalReason().empty());
+  EXPECT_EQ(data.Package(), package);
+  EXPECT_EQ(data.Elements().SkinName, "Small");
+  EXPECT_NE(data.Elements().MenuItem, nullptr);
 }
 
 TEST_F(Component, OldPackageIsRefusedWithTheNoticeAndKeepsTheSkin) {
@@ -229,9 +172,7 @@ TEST_F(Component, OldPackageIsRefusedWithTheNoticeAndKeepsTheSkin) {
   EXPECT_TRUE(data.SkinMissing());
   EXPECT_NE(data.RefusalReason().find("19999"), std::string::npos) << data.RefusalReason();
   EXPECT_EQ(closer.Closed(), 1);
-  std::wstring text = closer.Text();
-  for (wchar_t& c : text)
-    if (c == L'\n') c = L'\r';
+  const std::wstring text = closer.Text();
   EXPECT_NE(text.find(L"This is Older Skin File"), std::wstring::npos);
   EXPECT_NE(text.find(L"Please update to new version !"), std::wstring::npos);
   // The earlier skin's descriptors stay.

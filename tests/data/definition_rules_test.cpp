@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bmp_files.h"
+#include "skin/check/picture_uses.h"
 #include "skin/data/skin_data.h"
 #include "test_skins.h"
 #include "tests/draw/gdi_census.h"
@@ -449,6 +451,81 @@ TEST_F(DefinitionResources, LoadingReplacingAndFreeingSkinsFreesEveryGdiObject) 
     EXPECT_LT(drawtest::LiveGdiObjects(), loaded);
   }
   EXPECT_EQ(drawtest::LiveGdiObjects(), before);
+}
+
+// The package check cuts each picture by the frames and margins the
+// descriptors end with, so that it refuses exactly what would draw wrongly.
+TEST_F(DefinitionRules, ThePackageCheckCutsEveryPictureAsTheDescriptorsDo) {
+  constexpr const char* kSections[] = {
+      "Progress", "Progress.Chunk", "GroupBoxEdge", "GroupBox", "Tabs", "StatusBarEdges", "Tab.Pane", "ToolBars",
+      "ComboButton", "ExtraImages", "Headerbar", "MenuItem", "MenuBackground", "Scrollbar", "HorzScroll",
+      "VertScroll", "HorzScrollThumb", "VertScrollThumb", "Trackbar.ThumbHorz", "Trackbar.ThumbVert",
+      "Trackbar.ThumbLeft", "Trackbar.ThumbRight", "Trackbar.ThumbUp", "Trackbar.ThumbDown", "UpDown.Horz",
+      "UpDown.Vert", "Track", "TRACKVERT", "Buttons"};
+  std::string ini = "[Personality]\nLeft=p.bmp\nLeftFrame=3\nLeftTopHeight=2\nLeftBotHeight=3\n"
+                    "Top=p.bmp\nTopFrame=2\nTopTopHeight=4\nTopBotHeight=1\nmenuBar=p.bmp\nTileLeftMenu=5\n"
+                    "[Button0]\nframe=4\nButtonImage=p.bmp\n";
+  for (const char* section : kSections) {
+    ini += std::string("[") + section + "]\nImage=p.bmp\nBitmap=p.bmp\nLeftWidth=6\nTopHeight=5\nRightWidth=3\n"
+           "BottomHeight=2\nFrame=7\nFrameCount=6\nStyle=1\nCheckButton=p.bmp\nCheckButtonFrame=9\n";
+  }
+  TestSkin s{ini};
+  s.Picture("p.bmp", SolidBmp(120, 40, RGB(0, 0, 0)));
+  const skin::SkinElements& e = LoadSkin(s);
+  std::vector<const skin::TDataSkinObject*> slots = {
+      e.ProgressBar.get(), e.ProgressChunk.get(), e.GroupBoxEdge.get(), e.GroupBox.get(), e.Tabs.get(),
+      e.StatusBarEdges.get(), e.TabPane.get(), e.ToolBars.get(), e.ComboButton.get(), e.ExtraImages.get(),
+      e.Headerbar.get(), e.MenuItem.get(), e.MenuBackground.get(), e.ScrollArrows.get(), e.HorzScroll.get(),
+      e.VertScroll.get(), e.HorzScrollThumb.get(), e.VertScrollThumb.get(), e.ThumbHorz.get(), e.ThumbVert.get(),
+      e.ThumbLeft.get(), e.ThumbRight.get(), e.ThumbUp.get(), e.ThumbDown.get(), e.UpDownHorz.get(),
+      e.UpDownVert.get(), e.TrackLine.get(), e.TrackLineVert.get(), e.Buttons.get()};
+  const auto descriptor = [&](const skin::check::PictureUse& use) -> const skin::TDataSkinObject* {
+    if (use.section == "Personality")
+      return use.key == "Left" ? e.FrameLeft.get() : use.key == "Top" ? e.FrameTop.get() : e.MenuBar.get();
+    if (use.section == "Button0") return e.CaptionButtons[0].get();
+    for (const auto* slot : slots)
+      if (slot && slot->Name == use.section) return slot;
+    return nullptr;
+  };
+
+  skin::store::TMemoryStream text(std::vector<std::uint8_t>(ini.begin(), ini.end()));
+  skin::store::TQuickIni parsed;
+  parsed.LoadFromStream(text);
+  int compared = 0;
+  for (const skin::check::PictureUse& use : skin::check::PictureUses(parsed)) {
+    if (!use.slicing) continue;
+    if (use.key == "CheckButton") {
+      EXPECT_EQ(use.slicing->frames, e.Buttons->CheckFrames);
+      continue;
+    }
+    const skin::TDataSkinObject* d = descriptor(use);
+    ASSERT_NE(d, nullptr) << use.section;
+    EXPECT_EQ(use.slicing->frames, d->FrameCount) << use.section << " " << use.key;
+    EXPECT_EQ(use.slicing->margins, (std::array<std::int32_t, 4>{d->LeftWidth, d->TopHeight, d->RightWidth, d->BottomHeight}))
+        << use.section << " " << use.key;
+    ++compared;
+  }
+  EXPECT_EQ(compared, 4 + static_cast<int>(std::size(kSections)));
+}
+
+TEST_F(DefinitionRules, PicturesOverTheBudgetAreLeftEmpty) {
+  // Run-length pictures that code nothing: their size is all they cost.
+  const auto rle = [](int side) {
+    return picture_test::Bmp({.width = side, .height = side, .bits = 8, .compression = 1, .palette = {{0, 0, 0}},
+                              .pixels = {0, 1}});
+  };
+  TestSkin s{"[MenuItem]\nImage=giant.bmp\n[Tabs]\nImage=a.bmp\n[ToolBars]\nImage=a.bmp\n"
+             "[SunkEdge]\nImage=a.bmp\n[Headerbar]\nImage=a.bmp\n[MenuBackground]\nImage=a.bmp\n"};
+  s.Picture("giant.bmp", rle(8000)).Picture("a.bmp", rle(2048));
+  const auto& e = LoadSkin(s);
+  ASSERT_NE(e.MenuItem, nullptr);
+  EXPECT_TRUE(e.MenuItem->Image.Empty());
+  // Four of 2048 x 2048 fill the skin's 64 MiB; the fifth is refused.
+  EXPECT_EQ(e.Tabs->Image.Width(), 2048);
+  EXPECT_EQ(e.ToolBars->Image.Width(), 2048);
+  EXPECT_EQ(e.SunkEdge->Image.Width(), 2048);
+  EXPECT_EQ(e.Headerbar->Image.Height(), 2048);
+  EXPECT_TRUE(e.MenuBackground->Image.Empty());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // twice or kept after its window is gone.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <thread>
 
 #include "form_test_support.h"
@@ -42,21 +44,28 @@ TEST_F(ManagerTest, TheSkinnedQueryIsAnsweredInEveryLifeState) {
   form->Show();
   TSkinForm* skinner = Manager().FindSkinForm(form->WindowHandle());
   ASSERT_TRUE(skinner);
-  EXPECT_EQ(skinner->FState, flCreated);
-  EXPECT_EQ(SendMessageW(form->WindowHandle(), kSkinnedQuery, 0, 0), 1);
-  PumpUntil([&] { return skinner->FState == flRunning; });
-  EXPECT_EQ(SendMessageW(form->WindowHandle(), kSkinnedQuery, 0, 0), 1);
-
-  LRESULT answer_while_destroying = 0;
+  ASSERT_EQ(skinner->FState, flCreated);
+  // Every message the window handles asks the question again, in whatever
+  // state the skinner then is: the first fitting inside skin-now, a re-skin,
+  // the window's destruction.
+  std::map<int, std::set<LRESULT>> answers;
+  bool asking = false;
   form->WindowProc = [&, old = form->WindowProc](host::TMessage& m) {
-    if (m.Msg == WM_DESTROY) {
-      EXPECT_EQ(skinner->FState, flRunning);
-      answer_while_destroying = SendMessageW(form->WindowHandle(), kSkinnedQuery, 0, 0);
+    if (!asking && m.Msg != kSkinnedQuery) {
+      asking = true;
+      answers[skinner->FState].insert(SendMessageW(form->WindowHandle(), kSkinnedQuery, 0, 0));
+      asking = false;
     }
     old(m);
   };
+  EXPECT_EQ(SendMessageW(form->WindowHandle(), kSkinnedQuery, 0, 0), 1);
+  PumpUntil([&] { return skinner->FState == flRunning; });
+  Manager().PendingSkinData = data_.get();
+  Manager().RequestAction(3, 10);
+  EXPECT_TRUE(PumpUntil([&] { return answers.count(flReskinning) > 0 && skinner->FState == flRunning; }));
   DestroyWindow(form->WindowHandle());
-  EXPECT_EQ(answer_while_destroying, 1);
+  for (const int state : {flCreated, flFirstFit, flRunning, flReskinning})
+    EXPECT_EQ(answers[state], std::set<LRESULT>{1}) << "state " << state;
 }
 
 TEST_F(ManagerTest, AWindowGoneBeforeSkinNowEndsFinalAndIsPurged) {

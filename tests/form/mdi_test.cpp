@@ -5,6 +5,7 @@
 
 #include "form_test_support.h"
 #include "host/app/application.h"
+#include "host/gdi/handles.h"
 #include "skin/form/engine_messages.h"
 
 using namespace form_test;
@@ -45,6 +46,15 @@ protected:
     SkinnedTest::TearDown();
   }
   TSkinForm* ChildSkinner(int i) { return Manager().FindSkinForm(children_[i]->WindowHandle()); }
+  // The window's frame is the skinner's: its borders around the client, and a window region.
+  static bool SkinFramed(HWND window, const TSkinForm& skinner) {
+    const RECT r = WindowRect(window);
+    const SIZE client = ClientSize(window);
+    host::Region region(CreateRectRgn(0, 0, 0, 0));
+    return r.right - r.left == client.cx + skinner.FBorderLeft + skinner.FBorderRight &&
+           r.bottom - r.top == client.cy + skinner.FBorderTop + skinner.FBorderBottom &&
+           GetWindowRgn(window, region) != ERROR;
+  }
   HWND Client() const { return main_->ClientHandle(); }
 
   std::unique_ptr<TTestForm> main_;
@@ -85,22 +95,25 @@ TEST_F(MdiTest, MaximisingAChildGivesTheSystemItsCaptionAndRestoringTakesItBack)
   BOOL maximized = FALSE;
   SendMessageW(Client(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
   EXPECT_TRUE(maximized);
-  EXPECT_EQ(GetWindowLongW(child, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+  EXPECT_FALSE(SkinFramed(child, *skinner));
 
   SendMessageW(Client(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
   Pump(50);
   EXPECT_EQ(skinner->FWindowState, TWindowState::Normal);
-  EXPECT_EQ(GetWindowLongW(child, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+  EXPECT_FALSE(IsZoomed(child));
+  EXPECT_TRUE(SkinFramed(child, *skinner));
 }
 
 TEST_F(MdiTest, SetMDIMaximizedDropsAndReappliesTheChildrensRegions) {
   TSkinForm* skinner = ChildSkinner(0);
   ASSERT_TRUE(skinner);
-  ASSERT_TRUE(skinner->FHasRegion);
+  const HWND child = children_[0]->WindowHandle();
+  host::Region region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(child, region), ERROR);
   Manager().SetMDIMaximized(true);
-  EXPECT_FALSE(skinner->FHasRegion);
+  EXPECT_EQ(GetWindowRgn(child, region), ERROR);
   Manager().SetMDIMaximized(false);
-  EXPECT_TRUE(skinner->FHasRegion);
+  EXPECT_NE(GetWindowRgn(child, region), ERROR);
   EXPECT_EQ(skinner->FWindowState, TWindowState::Normal);
 }
 

@@ -33,6 +33,15 @@ RECT ItemRect(const SeenMenu& menu, int index) {
   return r;
 }
 
+// A watch's action that clicks the item of a system command, which ends the menu.
+MenuWatch::Action ClickItem(UINT command) {
+  return [command](const SeenMenu& menu, int) {
+    const RECT r = ItemRect(menu, IndexOfCommand(menu, command));
+    Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    return true;
+  };
+}
+
 TEST_F(ButtonsTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenu) {
   auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
@@ -163,11 +172,7 @@ TEST_F(ButtonsTest, ItemsAreDrawnInTheSkinsMenuColours) {
 TEST_F(ButtonsTest, ChoosingAnItemPostsItsSystemCommand) {
   auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);
-  MenuWatch watch([&](const SeenMenu& menu, int) {
-    const RECT r = ItemRect(menu, IndexOfCommand(menu, SC_MAXIMIZE));
-    Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-    return true;  // the click ends the menu
-  });
+  MenuWatch watch(ClickItem(SC_MAXIMIZE));
   SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, Packed(OnScreen(window, 120, 12)));
   ASSERT_EQ(watch.seen.size(), 1u);
   EXPECT_TRUE(PumpUntil([&] { return IsZoomed(window) != FALSE; }));
@@ -187,6 +192,39 @@ TEST_F(ButtonsTest, OpeningAndClosingTheMenuLeavesNoMenuBehind) {
   form_test::Pump(50);
   EXPECT_EQ(host::HandleCensus::user, user);
   EXPECT_EQ(host::HandleCensus::gdi, gdi);
+}
+
+// A skin whose close button names a picture its package lacks, stored as a
+// form stores it: the caption shows no close button, yet the window closes.
+class WithoutClosePicture : public ButtonsTest {
+protected:
+  void SetUp() override {
+    data_test::TestSkin skin = ButtonSkin();
+    std::erase_if(skin.pictures, [](const auto& picture) { return picture.name == "close.bmp"; });
+    data_ = form_test::MakeSkinData(skin.Package());
+    ASSERT_FALSE(data_->SkinMissing()) << data_->RefusalReason();
+    ASSERT_TRUE(data_->Elements().CaptionButtons[0]->Image.Empty());
+    MoveMouse({1010, 750});
+    Pump(20);
+  }
+};
+
+TEST_F(WithoutClosePicture, TheSystemMenuAndAltF4StillCloseTheWindow) {
+  {
+    auto [form, skinner, window] = ShowTestWindow();
+    ASSERT_TRUE(skinner);
+    MenuWatch watch(ClickItem(SC_CLOSE));
+    SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, Packed(OnScreen(window, 120, 12)));
+    ASSERT_EQ(watch.seen.size(), 1u);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+  }
+  auto [form, skinner, window] = ShowTestWindow();
+  ASSERT_TRUE(skinner);
+  SetForegroundWindow(window);
+  SetFocus(window);
+  Pump(50);
+  Keys({VK_MENU, VK_F4});
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
 }
 
 }  // namespace

@@ -2,14 +2,14 @@
 
 #include <stdexcept>
 
-namespace {
-
 std::wstring WindowsPath(std::string_view unix_path) {
   std::wstring path = L"Z:" + Utf16(unix_path);
   for (wchar_t& c : path)
     if (c == L'/') c = L'\\';
   return path;
 }
+
+namespace {
 
 void RemoveTree(const std::wstring& dir) {
   WIN32_FIND_DATAW fd;
@@ -79,8 +79,11 @@ bool WaitUntil(const std::function<bool()>& done, int timeout_ms) {
 }
 
 std::wstring WindowText(HWND wnd) {
-  wchar_t text[1024] = {};
-  SendMessageTimeoutW(wnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(wnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::wstring text(length + 1, L'\0');
+  SendMessageTimeoutW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000, nullptr);
+  text.resize(wcslen(text.c_str()));
   return text;
 }
 
@@ -128,7 +131,7 @@ bool Sandbox::Exists(std::wstring_view name) const { return GetFileAttributesW(P
 void Sandbox::Remove(std::wstring_view name) const { DeleteFileW(Path(name).c_str()); }
 void Sandbox::MakeFolder(std::wstring_view name) const { CreateDirectoryW(Path(name).c_str(), nullptr); }
 
-Launcher::Launcher(const Sandbox& box, std::wstring_view working_dir, std::wstring_view arguments) {
+Launcher::Launcher(const Sandbox& box, std::wstring_view working_dir, std::wstring_view arguments, bool wait_for_form) {
   const std::wstring exe = box.Path(L"BrindleLauncher.exe");
   std::wstring command = L"\"" + exe + L"\"";
   if (!arguments.empty()) command += L" " + std::wstring(arguments);
@@ -136,13 +139,17 @@ Launcher::Launcher(const Sandbox& box, std::wstring_view working_dir, std::wstri
   STARTUPINFOW si{sizeof(si)};
   if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &process_))
     throw std::runtime_error("cannot start the launcher");
+  if (wait_for_form && !WaitForForm()) throw std::runtime_error("the launcher's window did not appear");
+}
+
+HWND Launcher::WaitForForm(int timeout_ms) {
   Search s{process_.dwProcessId, L"TForm1", L"Brindle Launcher"};
   WaitUntil([&] {
     EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&s));
     return s.found != nullptr;
-  }, 20000);
+  }, timeout_ms);
   form_ = s.found;
-  if (!form_) throw std::runtime_error("the launcher's window did not appear");
+  return form_;
 }
 
 Launcher::~Launcher() {

@@ -12,6 +12,8 @@
 std::wstring Utf16(std::string_view utf8);
 std::string Utf8(std::wstring_view utf16);
 bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 10000);
+// The Windows path of a file of the build tree.
+std::wstring WindowsPath(std::string_view unix_path);
 
 class Sandbox {
 public:
@@ -31,19 +33,23 @@ private:
 
 class Launcher {
 public:
-  explicit Launcher(const Sandbox& box, std::wstring_view working_dir = {}, std::wstring_view arguments = {});
+  // Returns once the main window is there, or at once when `wait_for_form` is false.
+  explicit Launcher(const Sandbox& box, std::wstring_view working_dir = {}, std::wstring_view arguments = {},
+                    bool wait_for_form = true);
   ~Launcher();
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
 
   HWND Form() const { return form_; }
+  // Waits for the main window; null when it does not appear.
+  HWND WaitForForm(int timeout_ms = 20000);
   HWND Button(int number) const;  // 1 Add, 2 Delete, 3 Clear, 4 Run
   HWND List() const;
   std::vector<std::wstring> Items() const;
 
   void Click(HWND button) const;      // returns once the click is handled
   void PostClick(HWND button) const;  // for a click that opens a modal window
-  // A visible top-level dialog ("#32770") of this process with the given title.
+  // A visible top-level dialog ("#32770") of this process with the given title (any when empty).
   HWND WaitForDialog(std::wstring_view title, int timeout_ms = 10000) const;
   // Types into the open dialog's file name box and presses Open: first the
   // folder (the dialog starts in the folder it was last used in), then the names.

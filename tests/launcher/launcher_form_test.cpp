@@ -15,6 +15,7 @@
 #include "launcher/main_form.h"
 #include "launcher/skin_option.h"
 #include "launcher/tool_command.h"
+#include "message_boxes.h"
 
 using namespace host;
 
@@ -137,21 +138,19 @@ std::wstring SkinPath(const char* name) {
 
 TEST_F(LauncherFormTest, SkinFileOptionReplacesTheStoredSkinOnlyWithAGoodPackage) {
   const auto stored = form->SkinData1->Package();
-  std::string why;
-  EXPECT_FALSE(TrySkinFile(*form->SkinData1, L"C:\\no such folder\\none.skn", why));
-  EXPECT_NE(why, "");
-  EXPECT_EQ(form->SkinData1->Package(), stored);
-  EXPECT_FALSE(form->SkinData1->SkinMissing());
-
   const std::wstring junk = SkinPath("junk.skn");
   std::ofstream(junk.c_str(), std::ios::binary) << "not a skin package at all";
-  EXPECT_FALSE(TrySkinFile(*form->SkinData1, junk, why));
-  EXPECT_NE(why, "");
-  EXPECT_EQ(form->SkinData1->Package(), stored);
-  EXPECT_FALSE(form->SkinData1->SkinMissing());
+  for (const std::wstring& bad : {std::wstring(L"C:\\no such folder\\none.skn"), junk}) {
+    data_test::MessageBoxCloser closer;
+    EXPECT_FALSE(TrySkinFile(*form->SkinData1, bad));
+    EXPECT_EQ(closer.Closed(), 1);
+    EXPECT_EQ(closer.Text().find(L"The skin " + bad + L" was not loaded:\n"), 0u) << Narrow(closer.Text());
+    EXPECT_EQ(form->SkinData1->Package(), stored);
+    EXPECT_FALSE(form->SkinData1->SkinMissing());
+  }
   DeleteFileW(junk.c_str());
 
-  ASSERT_TRUE(TrySkinFile(*form->SkinData1, SkinPath("dark.skn"), why)) << why;
+  ASSERT_TRUE(TrySkinFile(*form->SkinData1, SkinPath("dark.skn")));
   EXPECT_NE(form->SkinData1->Package(), stored);
   EXPECT_FALSE(form->SkinData1->SkinMissing());
   EXPECT_EQ(form->SkinData1->SkinFile(), Narrow(SkinPath("dark.skn")));

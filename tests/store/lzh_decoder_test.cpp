@@ -4,6 +4,7 @@
 
 #include "reference_decoder.h"
 #include "store_test_support.h"
+#include "tools/skinpack/lzhuf_encoder.h"
 
 using namespace store_test;
 using skin::store::TLZH;
@@ -93,6 +94,18 @@ TEST(LzhDecoder, InputEndingEarlyDecodesZeroBitsUpToTheSize) {
   ASSERT_GE(out.size(), 5000u);
   EXPECT_LE(out.size(), 5000u + 59);
   EXPECT_EQ(out, reference::Decode(WithSize(5000, {})));
+}
+
+TEST(LzhDecoder, TellsWhetherTheInputHeldEveryBitTheOutputTook) {
+  TMemoryStream unused_in, unused_out;
+  Recorder rec;
+  EXPECT_FALSE(TLZH(unused_in, unused_out).Decompress(5000, rec.Writer(), rec.Reader()));
+  const Bytes packed = skinpack::Compress(RandomBytes(5000, 9));
+  for (const std::size_t cut : {std::size_t{0}, std::size_t{1}}) {
+    TMemoryStream in(Bytes(packed.begin(), packed.end() - static_cast<std::ptrdiff_t>(cut))), out;
+    in.Seek(4);
+    EXPECT_EQ(TLZH(in, out).Decompress(5000), cut == 0) << cut;
+  }
 }
 
 TEST(LzhDecoder, ShortDeliveriesGiveTheSameBytes) {

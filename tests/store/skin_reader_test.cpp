@@ -149,6 +149,28 @@ TEST(SkinReaderLookup, ByIndexReachesEveryEntryIncludingLaterDuplicates) {
   EXPECT_EQ(out.Size(), 0u);
 }
 
+TEST(SkinReaderLoad, APackageCutShortIsReadButKnownToBe) {
+  const Bytes whole = skinpack::BuildPackage({{"a.ini", Bytes(3000, 'a')}, {"b.bmp", RandomBytes(3000, 5)}});
+  Loaded sound(whole);
+  ASSERT_TRUE(sound.ok);
+  EXPECT_FALSE(sound.reader.Truncated());
+  EXPECT_EQ(sound.reader.DeclaredSize(), 16u + 14 + 8 + 6000);
+  Loaded cut(Bytes(whole.begin(), whole.end() - 100));
+  ASSERT_TRUE(cut.ok) << cut.reader.RefusalReason();
+  EXPECT_TRUE(cut.reader.Truncated());
+  EXPECT_EQ(cut.reader.Count(), 2u);
+}
+
+TEST(SkinReaderLoad, AContainerReadsAsTheSamePackageDoes) {
+  TSkinReader reader;
+  const Bytes container = skinpack::BuildContainer(kSkin);
+  ASSERT_TRUE(reader.LoadContainer(container));
+  Loaded packed(skinpack::BuildPackage(kSkin));
+  EXPECT_EQ(reader.Names(), packed.reader.Names());
+  EXPECT_FALSE(reader.LoadContainer({container.data(), 15}));
+  EXPECT_EQ(reader.Count(), 0u);
+}
+
 TEST(SkinReaderVersion, NeighboursOfTheVersionAreRefusedWithTheNotice) {
   for (std::uint32_t version : {19999u, 20001u, 0u}) {
     Loaded p(Packed(Container(version, "a.bmp\r\n", {2}, ToBytes("BM"))));

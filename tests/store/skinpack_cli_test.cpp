@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "hostile_skins.h"
+#include "skin/check/package_check.h"
 #include "store_test_support.h"
 #include "tools/skinpack/package_writer.h"
 
@@ -120,6 +122,20 @@ TEST_F(SkinpackCli, CheckReportsMissingPicturesNonBitmapsAndWrongNames) {
   EXPECT_NE(r.output.find("Top=Top.BMP"), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("\"notes.txt\": the extension"), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("4 problem(s)"), std::string::npos) << r.output;
+}
+
+TEST_F(SkinpackCli, CheckRefusesEveryHostilePackageInTheEnginesWords) {
+  for (const picture_test::HostileSkin& skin : picture_test::HostileSkins()) {
+    const std::string file = (dir_ / (skin.name + ".skn")).string();
+    Write(file, skin.package);
+    const Result r = Skinpack("check " + P(skin.name + ".skn"));
+    EXPECT_EQ(r.status, 1) << skin.name;
+    EXPECT_NE(r.output.find(skin.phrase), std::string::npos) << r.output;
+    skin::store::TSkinReader reader;
+    reader.OnOldPackage = nullptr;
+    for (const std::string& problem : skin::check::PackageProblems(skin.package, reader))
+      EXPECT_NE(r.output.find(file + ": " + problem + "\n"), std::string::npos) << problem << "\n" << r.output;
+  }
 }
 
 TEST_F(SkinpackCli, CheckReportsAPackageWithoutDefinition) {

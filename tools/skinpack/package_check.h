@@ -1,6 +1,7 @@
 #pragma once
-// Finds what would make a skin package draw wrongly: missing pictures, entries
-// that are not BMP files, names the engine never loads.
+// Everything `skinpack check` reports: first what makes the engine refuse the
+// package (the engine's own check, in its words), then what would only draw
+// wrongly: entries the engine never reads and picture names it ignores.
 #include <string>
 #include <vector>
 
@@ -10,8 +11,5 @@ namespace skinpack {
 
 // One line per problem; empty when the package is sound.
 std::vector<std::string> CheckPackage(const skin::store::TSkinReader& reader);
-
-// Why `body` is not a Windows bitmap file, or empty when it is one.
-std::string BitmapFault(const std::vector<std::uint8_t>& body);
 
 }  // namespace skinpack
