@@ -10,7 +10,10 @@
 #include "button_test_support.h"
 #include "form_test_support.h"
 #include "host/controls/button.h"
+#include "host/graphics/canvas.h"
+#include "host/graphics/graphic.h"
 #include "host/graphics/dib_bitmap.h"
+#include "skin/controls/skinner_factory.h"
 #include "skin/draw/transparent.h"
 #include "skin/form/engine_messages.h"
 
@@ -56,6 +59,57 @@ LRESULT CALLBACK PanelProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) 
     SetWindowLongPtrW(window, GWLP_USERDATA, GetWindowLongPtrW(window, GWLP_USERDATA) + LOWORD(wparam));
   return DefWindowProcW(window, msg, wparam, lparam);
 }
+
+
+// Test-only host controls with the published properties the skinners read.
+class TTestGlyph : public host::TPersistent, public host::IGraphicPicture {
+public:
+  TTestGlyph() : picture_(16, 16) {
+    picture_.GetCanvas().SetBrushColour(RGB(255, 0, 0));
+    picture_.GetCanvas().FillRect({0, 0, 16, 16});
+    picture_.SetPixel(0, 15, RGB(255, 255, 255));  // the key colour
+  }
+  const host::ClassInfo& Class() const override {
+    static const host::ClassInfo info{"TBitmap", nullptr, {}};
+    return info;
+  }
+  const host::DibBitmap& Picture() const override { return picture_; }
+
+private:
+  host::DibBitmap picture_;
+};
+
+class TTestBitBtn : public host::TButton {
+public:
+  using TButton::TButton;
+  const host::ClassInfo& Class() const override {
+    static const host::ClassInfo info{"TBitBtn", &TButton::Info(), {
+        host::props::Object<&TTestBitBtn::Glyph>("Glyph"),
+        host::props::Integer<&TTestBitBtn::Minus1, &TTestBitBtn::Set>("Margin"),
+        host::props::Integer<&TTestBitBtn::Minus1, &TTestBitBtn::Set>("Spacing"),
+    }};
+    return info;
+  }
+  TTestGlyph* Glyph() const { return &glyph_; }
+  int Minus1() const { return -1; }
+  void Set(int) {}
+
+private:
+  mutable TTestGlyph glyph_;
+};
+
+class TTestSpeedButton : public host::TControl {
+public:
+  using TControl::TControl;
+  const host::ClassInfo& Class() const override {
+    static const host::ClassInfo info{"TSpeedButton", &TControl::Info(), {
+        host::props::Boolean<&TTestSpeedButton::Flat, &TTestSpeedButton::SetFlat>("Flat"),
+    }};
+    return info;
+  }
+  bool Flat() const { return true; }
+  void SetFlat(bool) {}
+};
 
 class ControlsTest : public form_test::SkinnedTest {
 protected:
@@ -177,6 +231,45 @@ TEST_F(ControlsTest, BareControlsOfADialogAreSkinnedAndWork) {
   buttons_test::Click({combo.right - 8, (combo.top + combo.bottom) / 2});
   EXPECT_TRUE(PumpUntil([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
   SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST_F(ControlsTest, AGlyphIsPlacedByMarginAndGreyedWhenDisabled) {
+  auto* bit = new TTestBitBtn(form_.get());
+  bit->SetParent(form_.get());
+  bit->SetBounds(240, 10, 75, 25);
+  bit->SetCaption("");
+  ASSERT_TRUE(skin::MakeSkinner({skin::TSkinnerClass::BitButton, bit}, *skinner_));
+  // No text: Spacing 0, Margin (75 - 16) div 2 = 29; y (25 - 16 + 1) div 2 = 5.
+  EXPECT_TRUE(PumpUntil([&] {
+    const host::DibBitmap s = Shot(bit->Handle());
+    return s.Pixel(29, 12) == RGB(255, 0, 0) && s.Pixel(44, 5) == RGB(255, 0, 0) && s.Pixel(28, 12) != RGB(255, 0, 0);
+  }));
+  bit->SetEnabled(false);  // one glyph only: the disabled look is glyph 1 in grey
+  EXPECT_TRUE(PumpUntil([&] { return Shot(bit->Handle()).Pixel(36, 12) == RGB(85, 85, 85); }));
+}
+
+TEST_F(ControlsTest, AWindowlessFlatSpeedButtonShowsItsSkinOnlyWhileHot) {
+  auto* speed = new TTestSpeedButton(form_.get());
+  speed->SetParent(form_.get());
+  speed->SetBounds(240, 10, 80, 30);
+  ASSERT_TRUE(skin::MakeSkinner({skin::TSkinnerClass::SpeedButton, speed}, *skinner_));
+  form_test::Pump(100);
+  const RECT at{240, 10, 320, 40};
+  const auto shows = [&](int frame) {
+    const host::DibBitmap s = Shot(form_->WindowHandle());
+    const POINT origin = buttons_test::OnScreen(form_->WindowHandle(), 0, 0);
+    POINT client{0, 0};
+    ClientToScreen(form_->WindowHandle(), &client);
+    RECT r = at;
+    OffsetRect(&r, client.x - origin.x, client.y - origin.y);
+    return ShowsFrame(s, r, *Elements().Buttons, frame, Face());
+  };
+  // Painted straight into the form: nothing of the form's own is pending.
+  speed->Perform(host::CM_MOUSEENTER);
+  EXPECT_TRUE(PumpUntil([&] { return shows(4); }));
+  speed->Perform(host::CM_MOUSELEAVE);
+  EXPECT_TRUE(PumpUntil([&] { return !shows(4); }));
+  EXPECT_FALSE(shows(1));  // flat: only the face behind it
 }
 
 }  // namespace
