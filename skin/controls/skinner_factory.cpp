@@ -2,7 +2,11 @@
 
 #include <memory>
 
+#include "skin/controls/combo_box.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/push_button.h"
 #include "skin/controls/size_grip.h"
+#include "skin/controls/up_down.h"
 #include "skin/form/skin_form.h"
 
 namespace skin {
@@ -10,8 +14,7 @@ namespace {
 
 // A new skinner owned by the host control (when there is one) and attached.
 template <class T>
-TSkinControl* Make(const TSkinnerRequest& r, TSkinForm& form) {
-  auto skinner = std::make_unique<T>(r.control);
+TSkinControl* Attach(std::unique_ptr<T> skinner, const TSkinnerRequest& r, TSkinForm& form) {
   if (r.control && !r.window)
     skinner->Attach(&form, form.FSkinData, r.use_skin_colour, form.FControlCanvas);
   else
@@ -19,10 +22,38 @@ TSkinControl* Make(const TSkinnerRequest& r, TSkinForm& form) {
   return skinner.release();
 }
 
+template <class T>
+TSkinControl* Make(const TSkinnerRequest& r, TSkinForm& form) {
+  return Attach(std::make_unique<T>(r.control), r, form);
+}
+
+// Its picture is the whole graphic of the "PngImage" property.
+TSkinControl* MakePngBitButton(const TSkinnerRequest& r, TSkinForm& form) {
+  auto skinner = std::make_unique<TSkinBitButton>(r.control);
+  skinner->GlyphPropertyName = "PngImage";
+  return Attach(std::move(skinner), r, form);
+}
+
+// A speed button has no window: it is painted through its parent.
+TSkinControl* MakeSpeedButton(const TSkinnerRequest& r, TSkinForm& form) {
+  if (!r.control) return nullptr;
+  auto skinner = std::make_unique<TSkinSpeedButton>(r.control);
+  skinner->AttachSpeedButton(&form, form.FSkinData, form.FControlCanvas);
+  return skinner.release();
+}
+
 }  // namespace
 
 TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
   switch (r.skinner) {
+    case TSkinnerClass::Button: return Make<TSkinButton>(r, form);
+    case TSkinnerClass::BitButton: return Make<TSkinBitButton>(r, form);
+    case TSkinnerClass::PngBitButton: return MakePngBitButton(r, form);
+    case TSkinnerClass::MenuButton: return Make<TSkinMenuButton>(r, form);
+    case TSkinnerClass::SpeedButton: return MakeSpeedButton(r, form);
+    case TSkinnerClass::ComBox: return Make<TSkinComBox>(r, form);
+    case TSkinnerClass::Edit: return Make<TSkinEdit>(r, form);
+    case TSkinnerClass::UpDown: return Make<TSkinUpDown>(r, form);
     case TSkinnerClass::Sizer: return Make<TSkinSizer>(r, form);
     default: return nullptr;
   }

@@ -1,0 +1,275 @@
+// Push buttons, combo boxes, edits and spin buttons under the default skin:
+// real windows on the virtual desktop, real mouse input, screen pixels.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "button_test_support.h"
+#include "form_test_support.h"
+#include "host/controls/button.h"
+#include "host/graphics/canvas.h"
+#include "host/graphics/graphic.h"
+#include "host/graphics/dib_bitmap.h"
+#include "skin/controls/skinner_factory.h"
+#include "skin/draw/transparent.h"
+#include "skin/form/engine_messages.h"
+
+namespace {
+
+using buttons_test::MoveMouse;
+using buttons_test::Press;
+using buttons_test::Release;
+using form_test::PumpUntil;
+using skin::TDataSkinObject;
+
+// The window as it is on the screen now.
+host::DibBitmap Shot(HWND window) {
+  const RECT r = form_test::WindowRect(window);
+  host::DibBitmap shot(r.right - r.left, r.bottom - r.top);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  return shot;
+}
+
+// The top-left and bottom-right corners (margin-sized) of `rect` in the shot
+// show frame k of the element pixel for pixel; keyed pixels show `behind`.
+bool ShowsFrame(const host::DibBitmap& shot, const RECT& rect, const TDataSkinObject& e, int k, COLORREF behind) {
+  const int fw = e.Image.Width() / e.FrameCount, fh = e.Image.Height();
+  for (int y = 0; y < e.TopHeight; ++y)
+    for (int x = 0; x < e.LeftWidth; ++x) {
+      const auto expect = [&](int sx, int sy, int dx, int dy) {
+        COLORREF c = e.Image.Pixel(fw * (k - 1) + sx, sy);
+        if (c == skin::kSkinColourKey) c = behind;
+        return shot.Pixel(dx, dy) == c;
+      };
+      if (!expect(x, y, rect.left + x, rect.top + y)) return false;
+      if (!expect(fw - 1 - x, fh - 1 - y, rect.right - 1 - x, rect.bottom - 1 - y)) return false;
+    }
+  return true;
+}
+
+bool Skinned(HWND window) { return SendMessageW(window, skin::kSkinnedQuery, 0, 0) == 1; }
+
+LRESULT CALLBACK PanelProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_COMMAND && HIWORD(wparam) == BN_CLICKED)
+    SetWindowLongPtrW(window, GWLP_USERDATA, GetWindowLongPtrW(window, GWLP_USERDATA) + LOWORD(wparam));
+  return DefWindowProcW(window, msg, wparam, lparam);
+}
+
+
+// Test-only host controls with the published properties the skinners read.
+class TTestGlyph : public host::TPersistent, public host::IGraphicPicture {
+public:
+  TTestGlyph() : picture_(16, 16) {
+    picture_.GetCanvas().SetBrushColour(RGB(255, 0, 0));
+    picture_.GetCanvas().FillRect({0, 0, 16, 16});
+    picture_.SetPixel(0, 15, RGB(255, 255, 255));  // the key colour
+  }
+  const host::ClassInfo& Class() const override {
+    static const host::ClassInfo info{"TBitmap", nullptr, {}};
+    return info;
+  }
+  const host::DibBitmap& Picture() const override { return picture_; }
+
+private:
+  host::DibBitmap picture_;
+};
+
+class TTestBitBtn : public host::TButton {
+public:
+  using TButton::TButton;
+  const host::ClassInfo& Class() const override {
+    static const host::ClassInfo info{"TBitBtn", &TButton::Info(), {
+        host::props::Object<&TTestBitBtn::Glyph>("Glyph"),
+        host::props::Integer<&TTestBitBtn::Minus1, &TTestBitBtn::Set>("Margin"),
+        host::props::Integer<&TTestBitBtn::Minus1, &TTestBitBtn::Set>("Spacing"),
+    }};
+    return info;
+  }
+  TTestGlyph* Glyph() const { return &glyph_; }
+  int Minus1() const { return -1; }
+  void Set(int) {}
+
+private:
+  mutable TTestGlyph glyph_;
+};
+
+class TTestSpeedButton : public host::TControl {
+public:
+  using TControl::TControl;
+  const host::ClassInfo& Class() const override {
+    static const host::ClassInfo info{"TSpeedButton", &TControl::Info(), {
+        host::props::Boolean<&TTestSpeedButton::Flat, &TTestSpeedButton::SetFlat>("Flat"),
+    }};
+    return info;
+  }
+  bool Flat() const { return true; }
+  void SetFlat(bool) {}
+};
+
+class ControlsTest : public form_test::SkinnedTest {
+protected:
+  void SetUp() override {
+    SkinnedTest::SetUp();
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&init);
+    MoveMouse({1010, 750});
+    form_ = form_test::MakeForm(100, 100, 400, 260);
+    button_ = new host::TButton(form_.get());
+    button_->SetParent(form_.get());
+    button_->SetBounds(10, 10, 100, 30);
+    button_->SetCaption("Press");
+    button_->SetOnClick([this](host::TComponent*) { ++clicks_; });
+    other_ = new host::TButton(form_.get());
+    other_->SetParent(form_.get());
+    other_->SetBounds(120, 10, 100, 30);
+    skinner_ = form_test::ShowSkinned(*form_);
+    ASSERT_TRUE(skinner_);
+    other_->SetFocus();
+  }
+  // A plain parent of bare controls, as a system dialog holds them.
+  HWND Panel() {
+    WNDCLASSW wc{0, PanelProc, 0, 0, GetModuleHandleW(nullptr), nullptr, LoadCursor(nullptr, IDC_ARROW),
+                 GetSysColorBrush(COLOR_BTNFACE), nullptr, L"BrindleTestPanel"};
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, L"BrindleTestPanel", L"", WS_CHILD | WS_VISIBLE, 0, 50, 400, 210,
+                           form_->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  HWND Child(HWND parent, const wchar_t* cls, DWORD style, DWORD ex, RECT r, int id = 0) {
+    return CreateWindowExW(ex, cls, L"Bare", WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right, r.bottom,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                           nullptr);
+  }
+  const skin::SkinElements& Elements() const { return data_->Elements(); }
+  COLORREF Face() const { return host::ColourToRgb(Elements().Colours.ButtonFace); }
+  bool ButtonShows(HWND window, int frame) {
+    return PumpUntil([&] {
+      const host::DibBitmap shot = Shot(window);
+      return ShowsFrame(shot, {0, 0, shot.Width(), shot.Height()}, *Elements().Buttons, frame, Face());
+    });
+  }
+
+  std::unique_ptr<form_test::TTestForm> form_;
+  host::TButton* button_ = nullptr;
+  host::TButton* other_ = nullptr;
+  skin::TSkinForm* skinner_ = nullptr;
+  int clicks_ = 0;
+};
+
+TEST_F(ControlsTest, APushButtonShowsEachStateFrameAndClicksOnRelease) {
+  HWND b = button_->Handle();
+  ASSERT_TRUE(Skinned(b));
+  EXPECT_TRUE(ButtonShows(b, 1));
+  const POINT centre = buttons_test::ScreenCentre(b, {0, 0, 100, 30});
+  MoveMouse(centre);
+  EXPECT_TRUE(ButtonShows(b, 4));
+  Press(centre);
+  EXPECT_TRUE(ButtonShows(b, 2));
+  Release(centre);
+  EXPECT_TRUE(PumpUntil([&] { return clicks_ == 1; }));
+  EXPECT_TRUE(ButtonShows(b, 4));
+
+  // Pressed, dragged off and released outside: no click.
+  Press(centre);
+  MoveMouse({1010, 750});
+  EXPECT_TRUE(ButtonShows(b, 5));  // focused by the press, no longer hot
+  Release({1010, 750});
+  form_test::Pump(100);
+  EXPECT_EQ(clicks_, 1);
+
+  button_->SetEnabled(false);
+  EXPECT_TRUE(ButtonShows(b, 3));  // disabled wins over focused
+}
+
+TEST_F(ControlsTest, BareControlsOfADialogAreSkinnedAndWork) {
+  HWND panel = Panel();
+  HWND button = Child(panel, L"Button", BS_PUSHBUTTON, 0, {10, 10, 90, 28}, 7);
+  HWND list = Child(panel, L"ComboBox", CBS_DROPDOWNLIST, 0, {110, 10, 120, 120});
+  HWND drop = Child(panel, L"ComboBox", CBS_DROPDOWN, 0, {240, 10, 120, 120});
+  HWND edit = Child(panel, L"Edit", 0, WS_EX_CLIENTEDGE, {10, 60, 120, 24});
+  HWND spin_edit = Child(panel, L"Edit", 0, WS_EX_CLIENTEDGE, {150, 60, 120, 24});
+  HWND spin = Child(spin_edit, UPDOWN_CLASSW, 0, 0, {100, 0, 16, 20});
+  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
+  skinner_->DiscoverWindows(panel);
+  for (HWND w : {button, list, drop, edit, spin_edit}) EXPECT_TRUE(Skinned(w));
+  EXPECT_TRUE(PumpUntil([&] { return Skinned(spin); }));  // found by its edit when the edit paints
+
+  // A real click posts the button's id to its parent.
+  const POINT centre = buttons_test::ScreenCentre(button, {0, 0, 90, 28});
+  buttons_test::Click(centre);
+  EXPECT_TRUE(PumpUntil([&] { return GetWindowLongPtrW(panel, GWLP_USERDATA) == 7; }));
+  EXPECT_TRUE(ButtonShows(button, 4));
+
+  // The edit's border: shadow, then two white lines.
+  RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  const COLORREF shadow = host::ColourToRgb(Elements().Colours.ButtonShadow);
+  EXPECT_TRUE(PumpUntil([&] {
+    const host::DibBitmap s = Shot(edit);
+    return s.Pixel(0, 0) == shadow && s.Pixel(1, 1) == RGB(255, 255, 255) && s.Pixel(2, 12) == RGB(255, 255, 255) &&
+           s.Pixel(119, 23) == shadow;
+  }));
+
+  // The spin button shows its strip's first frames, inside the edit's border.
+  const TDataSkinObject& vert = *Elements().UpDownVert;
+  const RECT spin_at = form_test::WindowRect(spin), edit_at = form_test::WindowRect(spin_edit);
+  const int inset = std::max(0, 3 - static_cast<int>(spin_at.top - edit_at.top));
+  const COLORREF up = vert.Image.Pixel(0, 0) == skin::kSkinColourKey ? Face() : vert.Image.Pixel(0, 0);
+  RedrawWindow(spin, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_TRUE(PumpUntil([&] { return Shot(spin).Pixel(0, inset) == up; }));
+
+  // A real click on the drop button opens the list.
+  const RECT combo = form_test::WindowRect(list);
+  EXPECT_TRUE(PumpUntil([&] {
+    const host::DibBitmap s = Shot(list);
+    return ShowsFrame(s, {0, 0, s.Width(), s.Height()}, *Elements().ComboButton, 1, Face()) ||
+           ShowsFrame(s, {0, 0, s.Width(), s.Height()}, *Elements().ComboButton, 4, Face());
+  }));
+  buttons_test::Click({combo.right - 8, (combo.top + combo.bottom) / 2});
+  EXPECT_TRUE(PumpUntil([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+  SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST_F(ControlsTest, AGlyphIsPlacedByMarginAndGreyedWhenDisabled) {
+  auto* bit = new TTestBitBtn(form_.get());
+  bit->SetParent(form_.get());
+  bit->SetBounds(240, 10, 75, 25);
+  bit->SetCaption("");
+  ASSERT_TRUE(skin::MakeSkinner({skin::TSkinnerClass::BitButton, bit}, *skinner_));
+  // No text: Spacing 0, Margin (75 - 16) div 2 = 29; y (25 - 16 + 1) div 2 = 5.
+  EXPECT_TRUE(PumpUntil([&] {
+    const host::DibBitmap s = Shot(bit->Handle());
+    return s.Pixel(29, 12) == RGB(255, 0, 0) && s.Pixel(44, 5) == RGB(255, 0, 0) && s.Pixel(28, 12) != RGB(255, 0, 0);
+  }));
+  bit->SetEnabled(false);  // one glyph only: the disabled look is glyph 1 in grey
+  EXPECT_TRUE(PumpUntil([&] { return Shot(bit->Handle()).Pixel(36, 12) == RGB(85, 85, 85); }));
+}
+
+TEST_F(ControlsTest, AWindowlessFlatSpeedButtonShowsItsSkinOnlyWhileHot) {
+  auto* speed = new TTestSpeedButton(form_.get());
+  speed->SetParent(form_.get());
+  speed->SetBounds(240, 10, 80, 30);
+  ASSERT_TRUE(skin::MakeSkinner({skin::TSkinnerClass::SpeedButton, speed}, *skinner_));
+  form_test::Pump(100);
+  const RECT at{240, 10, 320, 40};
+  const auto shows = [&](int frame) {
+    const host::DibBitmap s = Shot(form_->WindowHandle());
+    const POINT origin = buttons_test::OnScreen(form_->WindowHandle(), 0, 0);
+    POINT client{0, 0};
+    ClientToScreen(form_->WindowHandle(), &client);
+    RECT r = at;
+    OffsetRect(&r, client.x - origin.x, client.y - origin.y);
+    return ShowsFrame(s, r, *Elements().Buttons, frame, Face());
+  };
+  // Painted straight into the form: nothing of the form's own is pending.
+  speed->Perform(host::CM_MOUSEENTER);
+  EXPECT_TRUE(PumpUntil([&] { return shows(4); }));
+  speed->Perform(host::CM_MOUSELEAVE);
+  EXPECT_TRUE(PumpUntil([&] { return !shows(4); }));
+  EXPECT_FALSE(shows(1));  // flat: only the face behind it
+}
+
+}  // namespace
