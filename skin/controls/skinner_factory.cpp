@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "skin/controls/scroll_bar.h"
 #include "skin/controls/size_grip.h"
 #include "skin/form/skin_form.h"
 
@@ -23,6 +24,12 @@ TSkinControl* Make(const TSkinnerRequest& r, TSkinForm& form) {
 
 TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
   switch (r.skinner) {
+    case TSkinnerClass::Scrollbar: {
+      if (!r.control || r.window) return Make<TSkinScrollbarH>(r, form);
+      auto skinner = std::make_unique<TSkinScrollbar>(r.control, r.single_bar);
+      skinner->Attach(&form, form.FSkinData, false, form.FControlCanvas);
+      return skinner.release();
+    }
     case TSkinnerClass::Sizer: return Make<TSkinSizer>(r, form);
     default: return nullptr;
   }

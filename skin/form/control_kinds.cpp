@@ -104,7 +104,7 @@ TWindowDecision DecideWindow(std::string_view c, DWORD s, bool has_first_child) 
   }
   if (c == "combobox") return (s & 3) != CBS_SIMPLE ? TWindowDecision{A::Attach, S::ComBox} : TWindowDecision{};
   if (c == "comboboxex32") return has_first_child ? TWindowDecision{A::InnerCombo, S::ComBox} : TWindowDecision{};
-  if (c == "scrollbar") return (s & WS_TABSTOP) ? TWindowDecision{} : TWindowDecision{A::Attach, S::Sizer};
+  if (c == "scrollbar") return {A::Attach, (s & WS_TABSTOP) ? S::Scrollbar : S::Sizer};
   if (c == "systreeview32") return {};
   if (c == "#32770") return (s & WS_TABSTOP) ? TWindowDecision{} : TWindowDecision{A::NestedDialog, S::BoxH};
   if (Is(c, {"tpanel", "ttntpanel.unicodeclass", "ttntsilentpaintpanel.unicodeclass"})) return {A::PanelDiscover};
