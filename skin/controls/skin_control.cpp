@@ -111,6 +111,7 @@ void TSkinControl::WndProc(host::TMessage& m) {
   const host::HandlerDepth::Scope scope(depth_);
   if (m.Msg == kSkinActive) {
     SkinActive = m.WParam > 0;
+    SkinActiveChanged();
     if (SkinActive) Refresh();
     return;
   }

@@ -96,6 +96,8 @@ public:
   bool ParentBackgroundChanged = false;
 
 protected:
+  // Skin painting was switched on or off with kSkinActive.
+  virtual void SkinActiveChanged() {}
   // Takes the host control's slot; for skinners of windowless controls too.
   void HookSlot(host::TControl& control);
   // Gives back the slot and the window procedure; the skinner then sees nothing more.

@@ -5,6 +5,7 @@
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/push_button.h"
+#include "skin/controls/scroll_bar.h"
 #include "skin/controls/size_grip.h"
 #include "skin/controls/up_down.h"
 #include "skin/form/skin_form.h"
@@ -54,6 +55,12 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
     case TSkinnerClass::ComBox: return Make<TSkinComBox>(r, form);
     case TSkinnerClass::Edit: return Make<TSkinEdit>(r, form);
     case TSkinnerClass::UpDown: return Make<TSkinUpDown>(r, form);
+    case TSkinnerClass::Scrollbar: {
+      if (!r.control || r.window) return Make<TSkinScrollbarH>(r, form);
+      auto skinner = std::make_unique<TSkinScrollbar>(r.control, r.single_bar);
+      skinner->Attach(&form, form.FSkinData, false, form.FControlCanvas);
+      return skinner.release();
+    }
     case TSkinnerClass::Sizer: return Make<TSkinSizer>(r, form);
     default: return nullptr;
   }

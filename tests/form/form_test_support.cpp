@@ -98,6 +98,15 @@ HWND FindProcessWindow(const wchar_t* class_name) {
   return search.found;
 }
 
+void SendMouse(DWORD flags, POINT p) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(input));
+}
+
 COLORREF ScreenPixel(int x, int y) {
   HDC dc = GetDC(nullptr);
   const COLORREF c = GetPixel(dc, x, y);

@@ -52,6 +52,8 @@ std::unique_ptr<skin::TSkinData> MakeSkinData(const std::vector<std::uint8_t>& p
 // Safe to call from any thread.
 HWND FindProcessWindow(const wchar_t* class_name);
 
+// One real mouse event (flags, MOUSEEVENTF_*) with a move to the screen point.
+void SendMouse(DWORD flags, POINT p);
 COLORREF ScreenPixel(int x, int y);
 RECT WindowRect(HWND window);
 SIZE ClientSize(HWND window);

@@ -5,6 +5,7 @@ namespace {
 
 using data_test::Bmp;
 using data_test::SolidBmp;
+using form_test::SendMouse;
 
 constexpr char kIni[] =
     "[Personality]\n"
@@ -60,15 +61,6 @@ SeenMenu Describe(HWND window) {
     seen.disabled.push_back((info.fState & MFS_GRAYED) != 0);
   }
   return seen;
-}
-
-void SendMouse(DWORD flags, POINT p) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-  input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(input));
 }
 
 }  // namespace
