@@ -101,7 +101,8 @@ void TScrollOverlays::Draw(const TSkinControl& skinner, HDC dc, DWORD style) con
 TSkinScrollbar::TSkinScrollbar(host::TComponent* owner, bool single_bar)
     : TSkinControl(owner), single_bar_(single_bar) {}
 
-TSkinScrollbar::~TSkinScrollbar() = default;
+// The window stops reaching this skinner before its overlays go.
+TSkinScrollbar::~TSkinScrollbar() { ReleaseHooks(); }
 
 const host::ClassInfo& TSkinScrollbar::Info() {
   static const host::ClassInfo info{"TSkinScrollbar", &TSkinControl::Info(), {}};
@@ -165,7 +166,7 @@ void TSkinScrollbar::Draw(HDC dc, const RECT& rect) {
   FrameIn(dc, inner, SkinData->Elements().Colours.ButtonFace);
 }
 
-TSkinScrollbarH::~TSkinScrollbarH() = default;
+TSkinScrollbarH::~TSkinScrollbarH() { ReleaseHooks(); }
 
 const host::ClassInfo& TSkinScrollbarH::Info() {
   static const host::ClassInfo info{"TSkinScrollbarH", &TSkinControl::Info(), {}};

@@ -206,7 +206,7 @@ bool AnswersSkinned(HWND window) {
 TEST_F(BehaviourTest, EveryWindowOfTheProcessIsSkinned) {
   Launcher launcher(box, box.Path(L"maps"));
   EXPECT_TRUE(AnswersSkinned(launcher.Form()));
-  EXPECT_NE(SendMessageW(launcher.List(), kSkinnedQuery, 0, 0), 1);  // controls wait for their own skinners
+  EXPECT_EQ(SendMessageW(launcher.List(), kSkinnedQuery, 0, 0), 1);  // its scroll-bar skinner
 
   launcher.PostClick(launcher.Button(1));
   HWND dialog = launcher.WaitForDialog(L"Open BSP file");
@@ -223,6 +223,24 @@ TEST_F(BehaviourTest, EveryWindowOfTheProcessIsSkinned) {
   EXPECT_TRUE(AnswersSkinned(message));
   PostMessageW(message, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
+}
+
+TEST_F(BehaviourTest, TheListsScrollBarIsCoveredByTheSkinnedOverlay) {
+  Launcher launcher(box);
+  for (int i = 0; i < 40; ++i) SendMessageW(launcher.List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"line"));
+  HWND overlay = FindWindowExW(GetParent(launcher.List()), nullptr, L"TWScrollbar", nullptr);
+  // The real bar lies right of the client area (its metrics, unlike its state, are readable from here).
+  const auto covers = [&] {
+    RECT client, r;
+    GetClientRect(launcher.List(), &client);
+    MapWindowPoints(launcher.List(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT bar{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+    return overlay && IsWindowVisible(overlay) && GetWindowRect(overlay, &r) && EqualRect(&r, &bar);
+  };
+  EXPECT_TRUE(WaitUntil([&] {
+    overlay = FindWindowExW(GetParent(launcher.List()), overlay, L"TWScrollbar", nullptr);
+    return covers();
+  }));
 }
 
 TEST_F(BehaviourTest, WithSkinningOffTheWindowKeepsTheSystemFrame) {
