@@ -2,7 +2,6 @@
 
 #include "gallery/gallery_form.h"
 #include "host/app/application.h"
-#include "host/core/text.h"
 #include "launcher/skin_option.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -13,12 +12,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.SetTitle("Brindle Control Gallery");
     TGalleryForm* form = app.CreateForm<TGalleryForm>();
     if (SkinOffArgument()) form->SkinData1->SetActive(false);
-    if (const std::wstring path = SkinFileArgument(); !path.empty()) {
-      std::string why;
-      if (!TrySkinFile(*form->SkinData1, path, why))
-        MessageBoxW(nullptr, host::Widen("The skin " + host::Narrow(path) + " was not loaded: " + why).c_str(),
-                    L"Brindle Control Gallery", MB_OK | MB_ICONWARNING);
-    }
+    // A package that cannot be used is refused with a message, and the stored skin stays.
+    if (const std::wstring path = SkinFileArgument(); !path.empty()) TrySkinFile(*form->SkinData1, path);
   } catch (const std::exception& e) {
     app.HandleException(e);
     return 1;

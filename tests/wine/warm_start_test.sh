@@ -8,8 +8,9 @@ export WINEPREFIX=$prefix WINEDEBUG=-all
 trap 'wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1' EXIT
 
 "$wine_run" --prefix "$prefix" cmd /c exit || { echo "FAIL: the prefix does not run a program"; exit 1; }
-# A server runs now: made persistent here, or still up after that program.
-wineserver -p >/dev/null 2>&1 || true
+# The program's server has gone; a persistent one runs from here on.
+wineserver -w
+wineserver -p || { echo "FAIL: no first server"; exit 1; }
 "$wine_run" --prefix "$prefix" --warm
 status=$?
 [[ $status -eq 0 ]] || { echo "FAIL: wine-run --warm exited with $status while a server ran"; exit 1; }
