@@ -1,9 +1,11 @@
 #include "skin/controls/push_button.h"
 
 #include <algorithm>
+#include <exception>
 #include <functional>
 #include <optional>
 
+#include "host/app/application.h"
 #include "host/controls/font.h"
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
@@ -148,7 +150,13 @@ void TSkinButton::Click() {
   // A button disabled while held down does not click.
   if (!Handle || !IsWindowEnabled(Handle)) return;
   if (Control) {
-    Control->Click();
+    // The click is the host's own work: its errors are reported the way
+    // the host reports them, not taken for a painting error of the skin.
+    try {
+      Control->Click();
+    } catch (const std::exception& e) {
+      host::HandleException(e);
+    }
     return;
   }
   HWND parent = GetParent(Handle);
