@@ -65,11 +65,15 @@ TEST_F(ReliabilityTest, TheSkinnedOpenDialogTwoHundredTimes) {
   ShowSkinned(*form);
   host::TOpenDialog dialog(form.get());
   dialog.SetTitle("Open");
+  DialogCanceller canceller;
+  // The first round lets the skin's pictures make the DCs they keep for good.
+  EXPECT_FALSE(dialog.Execute());
+  Pump(20);
+  Manager().SkinWindow(form->WindowHandle());
   const Census start;
   SIZE_T after_warm_up = 0;
-  DialogCanceller canceller;
   constexpr int kRounds = 200;
-  for (int i = 0; i < kRounds; ++i) {
+  for (int i = 1; i < kRounds; ++i) {
     EXPECT_FALSE(dialog.Execute());
     Pump(1);
     if (i == 19) after_warm_up = PrivateBytes();
