@@ -1,6 +1,17 @@
 #pragma once
+#include "host/controls/bitbtn.h"
+#include "host/controls/button.h"
+#include "host/controls/combobox.h"
+#include "host/controls/edit.h"
 #include "host/controls/form.h"
 #include "host/controls/listbox.h"
+#include "host/controls/memo.h"
+#include "host/controls/menu_button.h"
+#include "host/controls/panel.h"
+#include "host/controls/scrollbar.h"
+#include "host/controls/speed_button.h"
+#include "host/controls/spin_edit.h"
+#include "host/menus/popup_menu.h"
 #include "skin/data/skin_data.h"
 
 // The control gallery: one window with every kind of control the skin
@@ -16,6 +27,29 @@ public:
   // Lines in the long list.
   static constexpr int kListLines = 200;
 
+  host::TButton* PushButton = nullptr;
+  host::TButton* DefaultButton = nullptr;
+  host::TButton* DisabledButton = nullptr;
+  host::TBitBtn* GlyphButton = nullptr;
+  host::TMenuButton* MenuButton1 = nullptr;
+  host::TPopupMenu* MenuButtonMenu = nullptr;
+  host::TPanel* SpeedBar = nullptr;
+  host::TSpeedButton* SpeedFlat1 = nullptr;
+  host::TSpeedButton* SpeedFlat2 = nullptr;
+  host::TSpeedButton* SpeedFlat3 = nullptr;
+  host::TSpeedButton* SpeedButton1 = nullptr;
+  host::TSpeedButton* SpeedButton2 = nullptr;
+  host::TEdit* EditBorder = nullptr;
+  host::TEdit* EditNoBorder = nullptr;
+  host::TEdit* EditReadOnly = nullptr;
+  host::TEdit* EditDisabled = nullptr;
+  host::TSpinEdit* SpinEdit1 = nullptr;
+  host::TMemo* Memo1 = nullptr;
+  host::TComboBox* ComboSimple = nullptr;
+  host::TComboBox* ComboDropDown = nullptr;
+  host::TComboBox* ComboDropDownList = nullptr;
   host::TListBox* LongList = nullptr;
+  host::TScrollBar* ScrollHorz = nullptr;
+  host::TScrollBar* ScrollVert = nullptr;
   skin::TSkinData* SkinData1 = nullptr;
 };

@@ -5,11 +5,22 @@
 
 #include <algorithm>
 
+#include "host/controls/bitbtn.h"
 #include "host/controls/button.h"
+#include "host/controls/combobox.h"
+#include "host/controls/edit.h"
 #include "host/controls/form.h"
 #include "host/controls/listbox.h"
+#include "host/controls/memo.h"
+#include "host/controls/menu_button.h"
+#include "host/controls/panel.h"
+#include "host/controls/scrollbar.h"
+#include "host/controls/speed_button.h"
+#include "host/controls/spin_edit.h"
+#include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/open_dialog.h"
+#include "host/menus/popup_menu.h"
 #include "host/system/file_run.h"
 #include "host/system/timer.h"
 
@@ -34,8 +45,11 @@ const ClassInfo& TApplication::Info() {
 void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
-  for (const ClassInfo* c : {&TButton::Info(), &TListBox::Info(), &TTimer::Info(), &TOpenDialog::Info(),
-                             &TActionList::Info(), &TFileRun::Info()})
+  for (const ClassInfo* c :
+       {&TButton::Info(), &TListBox::Info(), &TTimer::Info(), &TOpenDialog::Info(), &TActionList::Info(),
+        &TFileRun::Info(), &TEdit::Info(), &TMemo::Info(), &TComboBox::Info(), &TUpDown::Info(), &TSpinEdit::Info(),
+        &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
+        &TPopupMenu::Info()})
     RegisterComponentClass(*c);
 }
 

@@ -1,8 +1,11 @@
 #include "host/controls/control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "host/app/application.h"
+#include "host/controls/graphic_control.h"
 #include "host/core/error.h"
 #include "host/core/text.h"
 
@@ -23,7 +26,7 @@ TControl::~TControl() {
   // Owned components (a skinner among them) go while the control is whole,
   // so that they can give back what they took from it.
   DestroyComponents();
-  if (parent_) std::erase(parent_->controls_, this);
+  if (parent_) parent_->ForgetControl(this);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -55,7 +58,7 @@ const ClassInfo& TControl::Info() {
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
-  if (parent_) std::erase(parent_->controls_, this);
+  if (parent_) parent_->ForgetControl(this);
   parent_ = parent;
   if (!parent_) return;
   parent_->controls_.push_back(this);
@@ -107,7 +110,9 @@ TWinControl::~TWinControl() {
 }
 
 const ClassInfo& TWinControl::Info() {
-  static const ClassInfo info{"TWinControl", &TControl::Info(), {}};
+  static const ClassInfo info{"TWinControl", &TControl::Info(), {
+      props::Boolean<&TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered>("DoubleBuffered"),
+  }};
   return info;
 }
 
@@ -218,6 +223,69 @@ void TWinControl::WndProc(TMessage& m) {
         return;
       }
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
+        m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam); item->CtlType != ODT_MENU)
+        if (TWinControl* child = FromHandle(item->hwndItem); child && child != this) {
+          m.Result = child->Perform(CN_DRAWITEM, m.WParam, m.LParam);
+          return;
+        }
+      break;
+    case WM_PAINT:
+      if (def_proc_ == DefWindowProcW) {
+        PaintHandler(m);
+        return;
+      }
+      break;
+    case WM_MOUSEMOVE:
+      // The mouse over our own client area has left every windowed child.
+      for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->mouse_inside_) w->Perform(WM_MOUSELEAVE);
+      TrackMouse();
+      if (MouseToGraphic(m)) return;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      if (MouseToGraphic(m)) return;
+      break;
+    case WM_MOUSELEAVE: {
+      mouse_tracked_ = false;
+      // Taking the mouse ends the tracking, yet the mouse has not left: asked
+      // again when the capture ends. A leave posted before then may come late.
+      POINT at;
+      GetCursorPos(&at);
+      if (GetCapture() == handle_) break;
+      if (WindowFromPoint(at) == handle_) {
+        ArmMouseTracking();
+        break;
+      }
+      if (!std::exchange(mouse_inside_, false)) break;  // told already
+      SetHotGraphic(nullptr);
+      Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
+      break;
+    }
+    case WM_CAPTURECHANGED:
+      if (captured_graphic_ && reinterpret_cast<HWND>(m.LParam) != handle_)
+        std::exchange(captured_graphic_, nullptr)->Perform(WM_CANCELMODE);
+      if (mouse_inside_) ArmMouseTracking();
+      break;
+    case WM_SETFOCUS:
+      DefaultHandler(m);
+      TellFocusChanged();
+      return;
     case WM_SETTEXT:
       DefaultHandler(m);
       caption_ = m.LParam ? Narrow(reinterpret_cast<const wchar_t*>(m.LParam)) : std::string();
@@ -236,6 +304,108 @@ void TWinControl::WndProc(TMessage& m) {
     }
   }
   DefaultHandler(m);
+}
+
+void TWinControl::PaintHandler(TMessage& m) {
+  PAINTSTRUCT ps{};
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  const bool own_dc = !dc;
+  if (own_dc) dc = BeginPaint(handle_, &ps);
+  PaintWindow(dc);
+  PaintControls(dc);
+  if (own_dc) EndPaint(handle_, &ps);
+  m.Result = 0;
+}
+
+// Each windowless control paints into the parent's DC, clipped to its bounds
+// and with its own top-left as the origin.
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* c : controls_) {
+    auto* g = dynamic_cast<TGraphicControl*>(c);
+    if (!g || !g->Visible()) continue;
+    const RECT r = g->BoundsRect();
+    if (!RectVisible(dc, &r)) continue;
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+    g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    RestoreDC(dc, saved);
+  }
+}
+
+TGraphicControl* TWinControl::GraphicAt(int x, int y) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    auto* g = dynamic_cast<TGraphicControl*>(*it);
+    const RECT r = (*it)->BoundsRect();
+    if (g && g->Visible() && PtInRect(&r, POINT{x, y})) return g;
+  }
+  return nullptr;
+}
+
+// A windowless control gets the mouse messages over it in its own client
+// coordinates; the one pressed keeps them until every button is up.
+bool TWinControl::MouseToGraphic(TMessage& m) {
+  const int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
+  TGraphicControl* under = GraphicAt(x, y);
+  if (m.Msg == WM_MOUSEMOVE) SetHotGraphic(!captured_graphic_ || under == captured_graphic_ ? under : nullptr);
+  TGraphicControl* target = captured_graphic_ ? captured_graphic_ : under;
+  if (!target) return false;
+  const bool down = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN ||
+                    m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK || m.Msg == WM_MBUTTONDBLCLK;
+  const bool up = m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP || m.Msg == WM_MBUTTONUP;
+  if (down && !captured_graphic_) {
+    captured_graphic_ = target;
+    SetCapture(handle_);
+  }
+  target->Perform(m.Msg, m.WParam, MAKELPARAM(x - target->Left(), y - target->Top()));
+  if (up && captured_graphic_ && !(m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+    captured_graphic_ = nullptr;
+    ReleaseCapture();
+  }
+  m.Result = 0;
+  return true;
+}
+
+void TWinControl::SetHotGraphic(TGraphicControl* control) {
+  if (control == hot_graphic_) return;
+  if (TGraphicControl* old = std::exchange(hot_graphic_, control))
+    old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
+  if (control) control->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
+}
+
+void TWinControl::TrackMouse() {
+  ArmMouseTracking();
+  if (mouse_inside_ || !mouse_tracked_) return;
+  mouse_inside_ = true;
+  Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
+}
+
+// A mouse already outside the window gets its WM_MOUSELEAVE at once.
+void TWinControl::ArmMouseTracking() {
+  if (mouse_tracked_) return;
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+  mouse_tracked_ = TrackMouseEvent(&track) != FALSE;
+}
+
+void TWinControl::TellFocusChanged() {
+  TWinControl* top = this;
+  while (top->Parent()) top = top->Parent();
+  const auto tell = [this](auto& self, const TWinControl& container) -> void {
+    for (TControl* c : container.Controls()) {
+      c->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+      if (auto* w = dynamic_cast<TWinControl*>(c)) self(self, *w);
+    }
+  };
+  tell(tell, *top);
+}
+
+void TWinControl::ForgetControl(const TControl* control) {
+  std::erase(controls_, control);
+  if (hot_graphic_ == control) hot_graphic_ = nullptr;
+  if (captured_graphic_ == control) {
+    captured_graphic_ = nullptr;
+    if (handle_ && GetCapture() == handle_) ReleaseCapture();
+  }
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
@@ -266,6 +436,13 @@ void TWinControl::SetEnabled(bool enabled) {
   TControl::SetEnabled(enabled);
   if (handle_) EnableWindow(handle_, enabled);
   if (changed) Perform(CM_ENABLEDCHANGED);
+}
+
+std::string TWinControl::WindowText() const {
+  if (!handle_) return caption_;
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
 }
 
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }

@@ -12,6 +12,7 @@
 namespace host {
 
 class TWinControl;
+class TGraphicControl;
 
 // A visual control: bounds in its parent's client coordinates, caption, font,
 // colour, visibility and enabled state, and a click event.
@@ -113,6 +114,10 @@ public:
   void SetFocus();
   void Invalidate() override;
 
+  // Skinners switch it on for flicker-free painting of their own.
+  bool DoubleBuffered() const { return double_buffered_; }
+  void SetDoubleBuffered(bool on) { double_buffered_ = on; }
+
 protected:
   struct CreateParams {
     std::wstring class_name;    // a system class to take over, or one of ours
@@ -126,16 +131,34 @@ protected:
   virtual void CreateHandle();
   virtual void HandleCreated() {}
   void FontChanged() override;
+  // The window's text as it stands (typing included); the caption before the window exists.
+  std::string WindowText() const;
+  // Paints a window of our own class under its windowless controls.
+  virtual void PaintWindow(HDC) {}
 
 private:
   friend class TControl;
   static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   void Attach(HWND wnd, WNDPROC def_proc);
   void Detach();
+  void PaintHandler(TMessage& m);
+  void PaintControls(HDC dc);
+  TGraphicControl* GraphicAt(int x, int y) const;
+  bool MouseToGraphic(TMessage& m);
+  void SetHotGraphic(TGraphicControl* control);
+  void TrackMouse();
+  void ArmMouseTracking();
+  void TellFocusChanged();
+  void ForgetControl(const TControl* control);
 
   HWND handle_ = nullptr;
   WNDPROC def_proc_ = nullptr;
   std::vector<TControl*> controls_;
+  bool double_buffered_ = false;
+  bool mouse_inside_ = false;   // told CM_MOUSEENTER, not yet CM_MOUSELEAVE
+  bool mouse_tracked_ = false;  // a WM_MOUSELEAVE is asked for
+  TGraphicControl* hot_graphic_ = nullptr;       // under the mouse
+  TGraphicControl* captured_graphic_ = nullptr;  // holds the mouse while a button is down
 };
 
 }  // namespace host

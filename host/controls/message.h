@@ -22,15 +22,19 @@ using WndMethod = std::function<void(TMessage&)>;
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 
 // Framework notifications a control receives through its slot.
 constexpr UINT CM_DIALOGKEY = 0xB005;       // Enter or Escape for the form's default or cancel button
 // An Alt+key that the form's controls did not take (wParam and lParam of the
 // WM_SYSCHAR; a non-zero result consumes the key).
 constexpr UINT CM_DIALOGCHAR = 0xB006;
-constexpr UINT CM_FOCUSCHANGED = 0xB007;    // the focus moved to another control of the form
+constexpr UINT CM_FOCUSCHANGED = 0xB007;    // the focus moved to another control of the form (lParam)
 constexpr UINT CM_VISIBLECHANGED = 0xB00B;  // wParam: the new visibility
 constexpr UINT CM_ENABLEDCHANGED = 0xB00C;
+// The mouse came onto or left the control; lParam is the control.
 constexpr UINT CM_MOUSEENTER = 0xB013;
 constexpr UINT CM_MOUSELEAVE = 0xB014;
 constexpr UINT CM_MENUCHANGED = 0xB015;     // the form's menu changed
