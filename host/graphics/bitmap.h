@@ -8,10 +8,11 @@
 
 #include "host/core/properties.h"
 #include "host/graphics/dib_bitmap.h"
+#include "host/graphics/graphic.h"
 
 namespace host {
 
-class TBitmap : public TPersistent {
+class TBitmap : public TPersistent, public IGraphicPicture {
 public:
   static const ClassInfo& Info();
   const ClassInfo& Class() const override { return Info(); }
@@ -27,6 +28,7 @@ public:
   void SetData(const Bytes& data) { LoadFromBytes(data); }
 
   const DibBitmap& Dib() const { return dib_; }
+  const DibBitmap& Picture() const override { return dib_; }
   int Width() const { return dib_.Width(); }
   int Height() const { return dib_.Height(); }
   bool Empty() const { return dib_.Empty(); }

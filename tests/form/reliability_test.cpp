@@ -66,9 +66,12 @@ TEST_F(ReliabilityTest, TheSkinnedOpenDialogTwoHundredTimes) {
   host::TOpenDialog dialog(form.get());
   dialog.SetTitle("Open");
   DialogCanceller canceller;
-  // The first round lets the skin's pictures make the DCs they keep for good.
-  EXPECT_FALSE(dialog.Execute());
-  Pump(20);
+  // The first rounds let the skin's pictures make the DCs they keep for good
+  // (each picture makes its own the first time it is drawn in any state).
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_FALSE(dialog.Execute());
+    Pump(20);
+  }
   Manager().SkinWindow(form->WindowHandle());
   const Census start;
   SIZE_T after_warm_up = 0;
@@ -85,7 +88,7 @@ TEST_F(ReliabilityTest, TheSkinnedOpenDialogTwoHundredTimes) {
   std::printf("open dialog x%d: skinned %d, GDI handles %ld -> %ld, USER handles %ld -> %ld, private bytes %zu -> %zu\n",
               kRounds, canceller.Skinned(), start.gdi, end.gdi, start.user, end.user,
               static_cast<size_t>(after_warm_up), static_cast<size_t>(after_all));
-  EXPECT_EQ(canceller.Skinned(), kRounds);
+  EXPECT_EQ(canceller.Skinned(), kRounds + 4);  // four more warm-up rounds
   EXPECT_EQ(end.gdi, start.gdi);
   EXPECT_EQ(end.user, start.user);
   EXPECT_EQ(Manager().SkinForms.size(), 1u);

