@@ -4,6 +4,7 @@
 
 #include "host/app/application.h"
 #include "host/core/error.h"
+#include "host/stream/bind.h"
 #include "launcher/centring.h"
 #include "launcher/language.h"
 #include "launcher/tool_command.h"
@@ -27,27 +28,18 @@ host::NotifyEvent TForm1::FindMethod(std::string_view name) {
   return nullptr;
 }
 
-namespace {
-template <class T>
-T* Bind(const host::TComponent& form, std::string_view name) {
-  auto* c = dynamic_cast<T*>(form.FindComponent(name));
-  if (!c) throw host::Error("The stored form lacks " + std::string(name) + ".");
-  return c;
-}
-}  // namespace
-
 void TForm1::Loaded() {
   TForm::Loaded();
-  ListBox1 = Bind<host::TListBox>(*this, "ListBox1");
-  Button1 = Bind<host::TButton>(*this, "Button1");
-  Button2 = Bind<host::TButton>(*this, "Button2");
-  Button3 = Bind<host::TButton>(*this, "Button3");
-  Button4 = Bind<host::TButton>(*this, "Button4");
-  OpenDialog1 = Bind<host::TOpenDialog>(*this, "OpenDialog1");
-  ActionList1 = Bind<host::TActionList>(*this, "ActionList1");
-  FileRun1 = Bind<host::TFileRun>(*this, "FileRun1");
-  Timer1 = Bind<host::TTimer>(*this, "Timer1");
-  SkinData1 = Bind<skin::TSkinData>(*this, "SkinData1");
+  ListBox1 = host::Bind<host::TListBox>(*this, "ListBox1");
+  Button1 = host::Bind<host::TButton>(*this, "Button1");
+  Button2 = host::Bind<host::TButton>(*this, "Button2");
+  Button3 = host::Bind<host::TButton>(*this, "Button3");
+  Button4 = host::Bind<host::TButton>(*this, "Button4");
+  OpenDialog1 = host::Bind<host::TOpenDialog>(*this, "OpenDialog1");
+  ActionList1 = host::Bind<host::TActionList>(*this, "ActionList1");
+  FileRun1 = host::Bind<host::TFileRun>(*this, "FileRun1");
+  Timer1 = host::Bind<host::TTimer>(*this, "Timer1");
+  SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
 }
 
 void TForm1::ApplyLanguage(int index) {
