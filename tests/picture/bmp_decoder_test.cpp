@@ -36,7 +36,7 @@ Decoded Decode(std::span<const std::uint8_t> file) {
   });
   return d;
 }
-Decoded Decode(const BmpSpec& spec) { return Decode(Bmp(spec)); }
+Decoded Decode(const BmpLayout& layout) { return Decode(Bmp(layout)); }
 
 const std::vector<std::array<std::uint8_t, 3>> kPalette = {{0, 0, 0}, {255, 0, 255}, {30, 20, 10}};
 

@@ -11,7 +11,7 @@ void Put(Bytes& b, std::size_t at, std::uint32_t value, int size) {
 
 }  // namespace
 
-Bytes Bmp(const BmpSpec& s) {
+Bytes Bmp(const BmpLayout& s) {
   const bool core = s.header_size == 12;
   const bool masks_after = s.compression == 3 && s.header_size == 40;
   const std::size_t entry = core ? 3 : 4;

@@ -8,7 +8,7 @@ namespace picture_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct BmpSpec {
+struct BmpLayout {
   int width = 1;
   int height = 1;  // negative: rows stored top-down
   int bits = 24;
@@ -19,7 +19,7 @@ struct BmpSpec {
   Bytes pixels;  // the stored rows (or run-length data) as they are
 };
 
-Bytes Bmp(const BmpSpec& spec);
+Bytes Bmp(const BmpLayout& layout);
 
 // Stored rows of a bits-per-pixel picture whose every byte is `fill`, rows padded to 4 bytes.
 Bytes Rows(int width, int height, int bits, std::uint8_t fill = 0);
