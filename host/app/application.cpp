@@ -20,6 +20,7 @@
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/open_dialog.h"
+#include "host/graphics/image_list.h"
 #include "host/menus/popup_menu.h"
 #include "host/system/file_run.h"
 #include "host/system/timer.h"
@@ -49,7 +50,7 @@ void TApplication::Initialize() {
        {&TButton::Info(), &TListBox::Info(), &TTimer::Info(), &TOpenDialog::Info(), &TActionList::Info(),
         &TFileRun::Info(), &TEdit::Info(), &TMemo::Info(), &TComboBox::Info(), &TUpDown::Info(), &TSpinEdit::Info(),
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
-        &TPopupMenu::Info()})
+        &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info()})
     RegisterComponentClass(*c);
 }
 

@@ -8,6 +8,7 @@
 #include "host/controls/graphic_control.h"
 #include "host/core/error.h"
 #include "host/core/text.h"
+#include "host/menus/popup_menu.h"
 
 namespace host {
 namespace {
@@ -51,6 +52,7 @@ const ClassInfo& TControl::Info() {
       props::Color<&TControl::Color, &TControl::SetColor>("Color"),
       props::Object<&TControl::Font>("Font"),
       props::Integer<&TControl::TabOrder, &TControl::SetTabOrder>("TabOrder"),
+      props::Text<&TControl::PopupMenuName, &TControl::SetPopupMenuName>("PopupMenu"),
       props::Event<&TControl::SetOnClick>("OnClick"),
   }};
   return info;
@@ -209,8 +211,35 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPAR
   return m.Result;
 }
 
+TPopupMenu* TControl::PopupMenu() const {
+  // A stored name is looked up on first use, when every component of the form exists.
+  if (!popup_menu_ && !popup_menu_name_.empty() && Owner())
+    popup_menu_ = dynamic_cast<TPopupMenu*>(Owner()->FindComponent(popup_menu_name_));
+  return popup_menu_;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  popup_menu_ = menu;
+  popup_menu_name_ = menu ? menu->Name() : std::string();
+}
+
+std::string TControl::PopupMenuName() const { return popup_menu_ ? popup_menu_->Name() : popup_menu_name_; }
+
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case WM_CONTEXTMENU:
+      if (TPopupMenu* menu = PopupMenu(); menu && reinterpret_cast<HWND>(m.WParam) == handle_) {
+        POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        // From the keyboard: at the control's top-left corner.
+        if (m.LParam == -1) {
+          at = {0, 0};
+          ClientToScreen(handle_, &at);
+        }
+        menu->Popup(at.x, at.y);
+        m.Result = 0;
+        return;
+      }
+      break;
     case WM_COMMAND:
       if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
         m.Result = child->Perform(CN_COMMAND, m.WParam, m.LParam);

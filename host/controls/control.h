@@ -13,6 +13,7 @@ namespace host {
 
 class TWinControl;
 class TGraphicControl;
+class TPopupMenu;
 
 // A visual control: bounds in its parent's client coordinates, caption, font,
 // colour, visibility and enabled state, and a click event.
@@ -51,6 +52,11 @@ public:
   TFont* Font() const { return font_.get(); }
   int TabOrder() const { return tab_order_; }
   void SetTabOrder(int order) { tab_order_ = order; }
+  // The context menu, set by pointer or by name in a stored form.
+  TPopupMenu* PopupMenu() const;
+  void SetPopupMenu(TPopupMenu* menu);
+  std::string PopupMenuName() const;
+  void SetPopupMenuName(std::string name) { popup_menu_name_ = std::move(name); }
 
   NotifyEvent OnClick;
   void SetOnClick(NotifyEvent e) { OnClick = std::move(e); }
@@ -81,6 +87,8 @@ protected:
 
 private:
   friend class TWinControl;
+  mutable TPopupMenu* popup_menu_ = nullptr;
+  std::string popup_menu_name_;
   TWinControl* parent_ = nullptr;
   std::unique_ptr<TFont> font_;
 };

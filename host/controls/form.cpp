@@ -3,6 +3,7 @@
 #include "host/app/application.h"
 #include "host/core/error.h"
 #include "host/gdi/handles.h"
+#include "host/menus/menu.h"
 #include "host/stream/form_reader.h"
 
 namespace host {
@@ -20,7 +21,13 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   Application().AddForm(this);
 }
 
-TForm::~TForm() { Application().RemoveForm(this); }
+TForm::~TForm() {
+  Application().RemoveForm(this);
+  if (!menu_) return;
+  menu_->SetWindowForm(nullptr);
+  // The window would free the menu's handle with itself; the menu frees it.
+  if (HandleAllocated() && ::GetMenu(WindowHandle()) == menu_->Handle()) ::SetMenu(WindowHandle(), nullptr);
+}
 
 const ClassInfo& TForm::Info() {
   static const ClassInfo info{"TForm", &TWinControl::Info(), {
@@ -30,12 +37,18 @@ const ClassInfo& TForm::Info() {
       props::Boolean<&TForm::AutoScroll, &TForm::SetAutoScroll>("AutoScroll"),
       props::Integer<&TForm::ClientWidth, &TForm::SetClientWidth>("ClientWidth"),
       props::Integer<&TForm::ClientHeight, &TForm::SetClientHeight>("ClientHeight"),
+      props::Text<&TForm::MenuName, &TForm::SetMenuName>("Menu"),
       props::Event<&TForm::SetOnShow>("OnShow"),
   }};
   return info;
 }
 
 void TForm::LoadStoredForm() { ReadStoredForm(*this); }
+
+void TForm::Loaded() {
+  TWinControl::Loaded();
+  if (!menu_name_.empty()) SetMenu(dynamic_cast<TMainMenu*>(FindComponent(menu_name_)));
+}
 
 int TForm::ClientWidth() const {
   if (!HandleAllocated()) return client_width_;
@@ -120,7 +133,7 @@ void TForm::HandleCreated() {
     if (HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED))
       SendMessageW(WindowHandle(), WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
   }
-  if (menu_) ::SetMenu(WindowHandle(), menu_);
+  if (menu_) ::SetMenu(WindowHandle(), menu_->Handle());
   if (form_style_ != TFormStyle::fsMDIForm || client_handle_) return;
   CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
   RECT r;
@@ -148,10 +161,20 @@ void TForm::DefaultHandler(TMessage& m) {
   }
 }
 
-void TForm::SetMenu(HMENU menu) {
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu_ == menu) return;
+  if (menu_) menu_->SetWindowForm(nullptr);
   menu_ = menu;
+  menu_name_ = menu ? menu->Name() : std::string();
+  if (menu) menu->SetWindowForm(this);
+  MenuChanged();
+}
+
+std::string TForm::MenuName() const { return menu_ ? menu_->Name() : menu_name_; }
+
+void TForm::MenuChanged() {
   if (!HandleAllocated()) return;
-  ::SetMenu(WindowHandle(), menu);
+  ::SetMenu(WindowHandle(), menu_ ? menu_->Handle() : nullptr);
   Perform(CM_MENUCHANGED);
 }
 
@@ -216,6 +239,28 @@ void TForm::WndProc(TMessage& m) {
         m.Result = 0;
         return;
       }
+      break;
+    case WM_COMMAND:
+      // A menu's command: no control, notification code 0.
+      if (menu_ && m.LParam == 0 && HIWORD(m.WParam) == 0 && menu_->DispatchCommand(LOWORD(m.WParam))) {
+        m.Result = 0;
+        return;
+      }
+      break;
+    case WM_MEASUREITEM:
+      if (menu_ && m.WParam == 0 && menu_->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam), WindowHandle())) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (menu_ && m.WParam == 0 && menu_->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
+    case WM_NCDESTROY:
+      if (menu_ && ::GetMenu(WindowHandle()) == menu_->Handle()) ::SetMenu(WindowHandle(), nullptr);
       break;
     case WM_DESTROY:
       visible_ = false;

@@ -3,6 +3,8 @@
 
 namespace host {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TBorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -41,9 +43,15 @@ public:
   int ModalResult() const { return modal_result_; }
   void SetModalResult(int result) { modal_result_ = result; }
 
-  // The form's menu bar; setting it tells the form through CM_MENUCHANGED.
-  HMENU Menu() const { return menu_; }
-  void SetMenu(HMENU menu);
+  // The form's menu bar, set by pointer or by name in a stored form; every
+  // change of it tells the form through CM_MENUCHANGED.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  std::string MenuName() const;
+  void SetMenuName(std::string name) { menu_name_ = std::move(name); }
+  // The menu or one of its items changed: the window shows it again.
+  void MenuChanged();
+  void Loaded() override;
   // An MDI main form's client window, which parents its MDI children.
   HWND ClientHandle() const { return client_handle_; }
 
@@ -67,7 +75,8 @@ private:
   bool auto_scroll_ = true;
   int modal_result_ = 0;
   bool modal_ = false;
-  HMENU menu_ = nullptr;
+  TMainMenu* menu_ = nullptr;
+  std::string menu_name_;
   HWND client_handle_ = nullptr;
 };
 

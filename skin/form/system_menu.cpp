@@ -3,6 +3,7 @@
 // a right click on the caption or Alt+Space.
 #include "host/core/colour.h"
 #include "host/core/text.h"
+#include "host/graphics/image_list.h"
 #include "host/menus/popup_menu.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/skin_form.h"
@@ -17,9 +18,8 @@ constexpr int kTextLength = 80;
 constexpr int kRestoreImage = 0, kMaximizeImage = 1, kMinimizeImage = 2, kCloseImage = 3;
 
 host::MenuItemColours PlainColours(const SkinColours& c) {
-  // The check-mark images are one-colour glyphs: they take the text's colour.
   return {host::ColourToRgb(c.Menu), host::ColourToRgb(c.Hilight), host::ColourToRgb(c.MenuText),
-          host::ColourToRgb(c.HilightText), GetSysColor(COLOR_GRAYTEXT), true};
+          host::ColourToRgb(c.HilightText), GetSysColor(COLOR_GRAYTEXT)};
 }
 
 }  // namespace
@@ -49,7 +49,9 @@ void TSkinForm::BuildSystemMenu() {
   auto popup = std::make_unique<host::TPopupMenu>(this);
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
-  popup->SetImages(FSkinData->CheckMarkImages());
+  auto* images = new host::TImageList(popup.get());
+  images->ShareImages(FSkinData->CheckMarkImages());
+  popup->SetImages(images);
   const bool maximized = FWindowState == TWindowState::Maximized;
   const bool minimized = FWindowState == TWindowState::Minimized;
   const int count = GetMenuItemCount(FSysMenu);
@@ -79,8 +81,8 @@ void TSkinForm::BuildSystemMenu() {
     item.OnClick = [this](host::TComponent* sender) {
       PostMessageW(FHandle, WM_SYSCOMMAND, static_cast<WPARAM>(sender->Tag()), 0);
     };
-    item.OnDrawItem = [this](host::TMenuItem& drawn, HDC dc, const RECT& rect, bool selected) {
-      drawn.DrawWithColours(dc, rect, selected, PlainColours(FSkinData->Elements().Colours));
+    item.OnDrawItem = [this](host::TMenuItem& drawn, host::Canvas& canvas, const RECT& rect, bool selected) {
+      drawn.DrawWithColours(canvas, rect, selected, PlainColours(FSkinData->Elements().Colours));
     };
   }
   FSysPopup = std::move(popup);

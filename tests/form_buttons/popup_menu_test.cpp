@@ -3,6 +3,7 @@
 // no handle left behind.
 #include "button_test_support.h"
 #include "host/gdi/handles.h"
+#include "host/graphics/canvas.h"
 #include "host/menus/popup_menu.h"
 
 namespace buttons_test {
@@ -70,7 +71,7 @@ TEST_F(PopupMenuTest, ItemsBecomeTheWin32MenuInOrder) {
   EXPECT_FALSE(states[0] & (MFS_GRAYED | MFS_CHECKED));
   ASSERT_EQ(popup.Count(), 5);
   for (int i = 0; i < popup.Count(); ++i)
-    EXPECT_EQ(popup.FindCommand(menu.ids[static_cast<size_t>(i)]), &popup.Items(i));
+    EXPECT_EQ(popup.FindItem(menu.ids[static_cast<size_t>(i)], host::TMenu::FindKind::Command), &popup.Items().Items(i));
 }
 
 TEST_F(PopupMenuTest, ChosenItemsOnClickRunsAfterTheMenuClosed) {
@@ -119,14 +120,15 @@ TEST_F(PopupMenuTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheirEvents) {
   std::vector<bool> selected_draws;
   for (const char* caption : {"First", "Second"}) {
     host::TMenuItem& item = popup.Add(caption);
-    item.OnMeasureItem = [](host::TMenuItem&, HDC, int& width, int& height) {
+    item.OnMeasureItem = [](host::TMenuItem&, host::Canvas&, int& width, int& height) {
       width = 120;
       height = 30;
     };
-    item.OnDrawItem = [&](host::TMenuItem& drawn, HDC dc, const RECT& rect, bool selected) {
-      if (&drawn == &popup.Items(1)) selected_draws.push_back(selected);
+    item.OnDrawItem = [&](host::TMenuItem& drawn, host::Canvas& canvas, const RECT& rect, bool selected) {
+      if (&drawn == &popup.Items().Items(1)) selected_draws.push_back(selected);
+      EXPECT_EQ(drawn.MenuHandle(), popup.Handle());
       const host::Brush brush(CreateSolidBrush(selected ? RGB(0, 90, 0) : RGB(90, 0, 0)));
-      FillRect(dc, &rect, brush);
+      FillRect(canvas.Handle(), &rect, brush);
     };
   }
   COLORREF plain = 0, hot = 0;
@@ -180,41 +182,12 @@ TEST_F(PopupMenuTest, ShowingAgainRebuildsFromTheCurrentItems) {
   MenuWatch first;
   popup.Popup(200, 150);
   popup.Add("Two");
-  popup.Items(0).SetCaption("Uno");
+  popup.Items().Items(0).SetCaption("Uno");
   MenuWatch second;
   popup.Popup(200, 150);
   ASSERT_EQ(second.seen.size(), 1u);
   EXPECT_EQ(second.seen[0].count, 2);
   EXPECT_EQ(second.seen[0].texts[0], L"Uno");
-}
-
-// One-colour glyphs in the item's text colour, so that they read on a dark
-// menu; without tinting the image keeps its own colours.
-TEST_F(PopupMenuTest, TintedGlyphsTakeTheTextColour) {
-  // A one-bit glyph as the menu glyphs come: a black bar on white, white the mask colour.
-  std::uint8_t bits[16 * 2];
-  for (int y = 0; y < 16; ++y) {
-    const std::uint16_t row = (y == 7 || y == 8) ? 0xF00F : 0xFFFF;  // columns 4..11 black
-    bits[2 * y] = static_cast<std::uint8_t>(row >> 8);
-    bits[2 * y + 1] = static_cast<std::uint8_t>(row & 0xFF);
-  }
-  const host::Bitmap glyph(CreateBitmap(16, 16, 1, 1, bits));
-  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-  ImageList_AddMasked(images, glyph, RGB(255, 255, 255));
-  host::TPopupMenu popup(nullptr);
-  popup.SetImages(images);
-  host::TMenuItem& item = popup.Add("Item");
-  item.SetImageIndex(0);
-  const COLORREF back = RGB(10, 20, 30), text = RGB(250, 240, 230);
-  for (const bool tint : {true, false}) {
-    host::DibBitmap surface(100, 20);
-    item.DrawWithColours(surface.Dc(), {0, 0, 100, 20}, false, {back, back, text, text, text, tint});
-    // The glyph box starts one pixel in.
-    EXPECT_EQ(surface.Pixel(1 + 6, 1 + 8), tint ? text : RGB(0, 0, 0)) << tint;
-    EXPECT_EQ(surface.Pixel(1 + 2, 1 + 2), back) << tint;
-    EXPECT_EQ(surface.Pixel(1 + 13, 1 + 8), back) << tint;
-  }
-  ImageList_Destroy(images);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // the window styles, and behaviour under real mouse input.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <functional>
 #include <vector>
 
