@@ -1,13 +1,64 @@
 #include "gallery/gallery_form.h"
 
 #include <string>
+#include <utility>
 
 #include "host/core/error.h"
+#include "host/core/text.h"
+#include "host/dialogs/message_form.h"
+#include "host/graphics/dib_bitmap.h"
 #include "host/stream/bind.h"
+#include "launcher/skin_option.h"
+
+namespace {
+
+constexpr int kRecentSkins = 4;
+
+// The menu's pictures, drawn here so that the gallery needs no files: an
+// open folder, an information mark and a star, on the magenta mask colour.
+void DrawMenuImage(HDC dc, int index) {
+  const RECT all{0, 0, 16, 16};
+  const host::Brush mask(CreateSolidBrush(RGB(255, 0, 255)));
+  FillRect(dc, &all, mask);
+  const COLORREF colours[] = {RGB(214, 170, 40), RGB(30, 90, 200), RGB(200, 60, 40)};
+  const host::Brush brush(CreateSolidBrush(colours[index]));
+  const host::Pen pen(CreatePen(PS_SOLID, 1, RGB(40, 40, 40)));
+  const host::Selection keep_brush(dc, brush), keep_pen(dc, pen);
+  switch (index) {
+    case 0: {
+      const POINT folder[] = {{1, 4}, {6, 4}, {7, 6}, {14, 6}, {14, 13}, {1, 13}};
+      Polygon(dc, folder, 6);
+      break;
+    }
+    case 1:
+      Ellipse(dc, 1, 1, 15, 15);
+      break;
+    default: {
+      const POINT star[] = {{8, 1}, {10, 6}, {15, 6}, {11, 9}, {13, 15}, {8, 11}, {3, 15}, {5, 9}, {1, 6}, {6, 6}};
+      Polygon(dc, star, 10);
+    }
+  }
+}
+
+}  // namespace
 
 const host::ClassInfo& TGalleryForm::Info() {
   static const host::ClassInfo info{"TGalleryForm", &TForm::Info(), {}};
   return info;
+}
+
+host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
+  using Handler = void (TGalleryForm::*)(host::TComponent*);
+  static constexpr std::pair<std::string_view, Handler> kHandlers[] = {
+      {"OpenSkinClick", &TGalleryForm::OpenSkinClick}, {"SkinningClick", &TGalleryForm::SkinningClick},
+      {"ExitClick", &TGalleryForm::ExitClick},         {"ShowListClick", &TGalleryForm::ShowListClick},
+      {"TitleClick", &TGalleryForm::TitleClick},       {"SkinInfoClick", &TGalleryForm::SkinInfoClick},
+      {"AboutClick", &TGalleryForm::AboutClick},       {"FirstLineClick", &TGalleryForm::FirstLineClick},
+      {"LastLineClick", &TGalleryForm::LastLineClick},
+  };
+  for (const auto& [handler_name, handler] : kHandlers)
+    if (handler_name == name) return [this, handler](host::TComponent* sender) { (this->*handler)(sender); };
+  return nullptr;
 }
 
 void TGalleryForm::Loaded() {
@@ -37,8 +88,89 @@ void TGalleryForm::Loaded() {
   ScrollHorz = host::Bind<host::TScrollBar>(*this, "ScrollHorz");
   ScrollVert = host::Bind<host::TScrollBar>(*this, "ScrollVert");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
+  MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
+  ListMenu = host::Bind<host::TPopupMenu>(*this, "ListMenu");
+  MenuImages = host::Bind<host::TImageList>(*this, "MenuImages");
+  OpenSkinDialog = host::Bind<host::TOpenDialog>(*this, "OpenSkinDialog");
+  MakeMenuImages();
   for (const char* choice : {"First choice", "Second choice", "Third choice"}) MenuButtonMenu->Add(choice);
   host::StringList lines;
   for (int i = 1; i <= kListLines; ++i) lines.push_back("List line " + std::to_string(i));
   LongList->SetItems(lines);
 }
+
+void TGalleryForm::MakeMenuImages() {
+  for (int i = 0; i < 3; ++i) {
+    host::DibBitmap picture(16, 16);
+    DrawMenuImage(picture.Dc(), i);
+    const host::Bitmap copy(static_cast<HBITMAP>(CopyImage(picture.Handle(), IMAGE_BITMAP, 0, 0, 0)));
+    MenuImages->AddMasked(copy, RGB(255, 0, 255));
+  }
+}
+
+void TGalleryForm::OpenSkin(const std::string& path) {
+  if (!TrySkinFile(*SkinData1, host::Widen(path))) return;
+  auto* recent = host::Bind<host::TMenuItem>(*this, "RecentMenu");
+  host::Bind<host::TMenuItem>(*this, "RecentNone")->SetVisible(false);
+  host::TMenuItem* item = nullptr;
+  for (int i = 0; i < recent->Count() && !item; ++i)
+    if (recent->Items(i).Caption() == path) item = &recent->Items(i);
+  if (!item) {
+    item = &recent->Add(path);
+    item->OnClick = [this](host::TComponent* sender) { OpenSkin(static_cast<host::TMenuItem*>(sender)->Caption()); };
+  }
+  // The newest first; an item chosen again moves up (it may be the one whose click runs now).
+  recent->Remove(*item);
+  recent->Insert(0, *item);
+  // The "(none)" item stays at the end, hidden.
+  while (recent->Count() > kRecentSkins + 1) delete &recent->Items(recent->Count() - 2);
+  ShowTitle();
+}
+
+void TGalleryForm::OpenSkinClick(host::TComponent*) {
+  if (OpenSkinDialog->Execute() && !OpenSkinDialog->Files().empty()) OpenSkin(OpenSkinDialog->Files().front());
+}
+
+void TGalleryForm::SkinningClick(host::TComponent*) {
+  SkinData1->SetActive(!SkinData1->Active());
+  ShowSkinning();
+}
+
+void TGalleryForm::ShowSkinning() {
+  const bool on = SkinData1->Active();
+  host::Bind<host::TMenuItem>(*this, "SkinningItem")->SetChecked(on);
+  host::Bind<host::TMenuItem>(*this, "ListSkinningItem")->SetChecked(on);
+}
+
+void TGalleryForm::ExitClick(host::TComponent*) { Close(); }
+
+void TGalleryForm::ShowListClick(host::TComponent* sender) {
+  auto* item = static_cast<host::TMenuItem*>(sender);
+  item->SetChecked(!item->Checked());
+  LongList->SetVisible(item->Checked());
+}
+
+void TGalleryForm::TitleClick(host::TComponent* sender) {
+  static_cast<host::TMenuItem*>(sender)->SetChecked(true);
+  ShowTitle();
+}
+
+void TGalleryForm::ShowTitle() {
+  const bool skin_name = host::Bind<host::TMenuItem>(*this, "TitleSkinItem")->Checked();
+  const std::string name = SkinData1->Elements().SkinName;
+  SetCaption(skin_name && !name.empty() ? "Brindle Control Gallery - " + name : "Brindle Control Gallery");
+}
+
+void TGalleryForm::SkinInfoClick(host::TComponent*) {
+  const std::string file = SkinData1->SkinFile();
+  host::MessageDlg("Skin: " + SkinData1->Elements().SkinName + "\nFile: " + (file.empty() ? "(stored in the program)" : file),
+                   "Skin information");
+}
+
+void TGalleryForm::AboutClick(host::TComponent*) {
+  host::MessageDlg("Brindle Control Gallery\nEvery control and menu kind the skin engine draws.", "About the gallery");
+}
+
+void TGalleryForm::FirstLineClick(host::TComponent*) { LongList->SetItemIndex(0); }
+
+void TGalleryForm::LastLineClick(host::TComponent*) { LongList->SetItemIndex(kListLines - 1); }

@@ -11,6 +11,8 @@
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/dialogs/open_dialog.h"
+#include "host/graphics/image_list.h"
 #include "host/menus/popup_menu.h"
 #include "skin/data/skin_data.h"
 
@@ -23,6 +25,7 @@ public:
   static const host::ClassInfo& Info();
   const host::ClassInfo& Class() const override { return Info(); }
   void Loaded() override;
+  host::NotifyEvent FindMethod(std::string_view name) override;
 
   // Lines in the long list.
   static constexpr int kListLines = 200;
@@ -52,4 +55,25 @@ public:
   host::TScrollBar* ScrollHorz = nullptr;
   host::TScrollBar* ScrollVert = nullptr;
   skin::TSkinData* SkinData1 = nullptr;
+  host::TMainMenu* MainMenu1 = nullptr;
+  host::TPopupMenu* ListMenu = nullptr;
+  host::TImageList* MenuImages = nullptr;
+  host::TOpenDialog* OpenSkinDialog = nullptr;
+
+  // Takes the skin package at the path and remembers it among the recent ones.
+  void OpenSkin(const std::string& path);
+
+private:
+  void OpenSkinClick(host::TComponent* sender);
+  void SkinningClick(host::TComponent* sender);
+  void ExitClick(host::TComponent* sender);
+  void ShowListClick(host::TComponent* sender);
+  void TitleClick(host::TComponent* sender);
+  void SkinInfoClick(host::TComponent* sender);
+  void AboutClick(host::TComponent* sender);
+  void FirstLineClick(host::TComponent* sender);
+  void LastLineClick(host::TComponent* sender);
+  void MakeMenuImages();
+  void ShowSkinning();
+  void ShowTitle();
 };

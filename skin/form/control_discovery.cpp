@@ -78,6 +78,7 @@ void TSkinForm::DiscoverComponents(host::TComponent& container) {
   const std::vector<host::TComponent*> owned = container.Components();
   for (host::TComponent* c : owned)
     if (auto* control = dynamic_cast<host::TControl*>(c)) DiscoverControl(*control, &container);
+  HookPopupMenus(container, true);
 }
 
 void TSkinForm::DiscoverControl(host::TControl& control, host::TComponent* container) {

@@ -185,6 +185,8 @@ void TSkinForm::Stage3(host::TMessage& m) {
     case WM_NCLBUTTONDBLCLK: HandleNcLButtonDblClk(m); return;
     case WM_NCRBUTTONDOWN: HandleNcRButtonDown(m); return;
     case kRepaintFrame: PaintFrame(); return;
+    case WM_MEASUREITEM: MeasureMenuItem(m); return;
+    case WM_DRAWITEM: DrawMenuItem(m); return;
     case WM_SETTEXT:
       // Wine's default processing paints the system caption of a window that
       // has WS_CAPTION (dialogs keep it); a host form repaints through its hook.

@@ -74,6 +74,7 @@ void TSkinForm::AttachForm(TSkinData* data, host::TForm* form) {
     });
   FSavedColor = form->Color();
   form->SetColor(data->Elements().Colours.ButtonFace);
+  if (data->SkinControls() & Bit(xcMenuItem)) HookMainMenus(*form, true);
 }
 
 void TSkinForm::PrepareWindow(TSkinData* data) {
@@ -274,6 +275,7 @@ void TSkinForm::SkinChanged() {
       if (auto* form = dynamic_cast<host::TForm*>(c)) form->SetColor(face);
   }
   for (TSkinControl* control : std::vector<TSkinControl*>(FControls)) control->SkinChanged();
+  if (FHostForm) HookPopupMenus(*FHostForm, true);
   FState = flReskinning;
   if (FSkinFrame && FHostForm) {
     FitWindowSize(true);
@@ -299,6 +301,7 @@ void TSkinForm::Detach() {
   if (!FSkinFrame) {
     if (FHoverTimer) FHoverTimer->SetEnabled(false);
     FreeControls();
+    ReleaseMenus();
     RestoreFormColor();
     ReleaseHooks();
     if (FHostForm && FState != flDestroying)
@@ -313,6 +316,7 @@ void TSkinForm::Detach() {
   if (!Attached()) return;
   ReleaseHooks();
   FreeControls();
+  ReleaseMenus();
   RestoreFormColor();
   SetSysMenuStyle(true);
   SetCaptionStyle(true);
@@ -345,6 +349,7 @@ void TSkinForm::DetachOnDestroy() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   ReleaseHooks();
   FreeControls();
+  ReleaseMenus();
 }
 
 void TSkinForm::FreeControls() {

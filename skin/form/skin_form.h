@@ -21,6 +21,8 @@
 #include "skin/form/nc_object.h"
 
 namespace host {
+class TMainMenu;
+class TMenuItem;
 class TPopupMenu;
 class Canvas;
 }
@@ -117,6 +119,29 @@ public:
   void BuildSystemMenu();
   void HoverTick();
 
+  // Owner-drawn menu items in the skin.
+  void HookMainMenus(host::TForm& form, bool on);
+  void HookPopupMenus(host::TComponent& container, bool on);
+  // Every item of the popup is measured and drawn in the skin.
+  void HookOwnPopup(host::TPopupMenu& popup);
+  // The host form's menus get their own drawing back.
+  void ReleaseMenus();
+  host::TMainMenu* HostMenu() const;
+  void MeasureMenuItem(host::TMessage& m);
+  void DrawMenuItem(host::TMessage& m);
+  void MeasureHostItem(host::TMenuItem& item, host::Canvas& canvas, int& width, int& height);
+  void MeasureOwnItem(host::TMenuItem& item, host::Canvas& canvas, int& width, int& height);
+  void MeasureWin32Item(MEASUREITEMSTRUCT& record);
+  void PaintItem(host::TMenuItem& item, host::Canvas& target, bool selected, const RECT& rect);
+  void PaintWin32Item(HMENU menu, host::TMenuItem& item, bool selected, const RECT& rect, host::Canvas& target);
+  void PaintPlainItem(host::TMenuItem& item, host::Canvas& target, bool selected, const RECT& rect);
+  void PaintItemContent(host::TMenuItem& item, host::Canvas& canvas, bool selected, const RECT& rect);
+  void PaintItemText(host::TMenuItem& item, host::Canvas& canvas, UINT format, bool selected, RECT& rect,
+                     std::wstring text);
+  void PaintSeparator(host::Canvas& target, const RECT& rect);
+  // The item's rectangle of the popup's background picture, or the menu colour.
+  host::DibBitmap ItemBackground(HMENU menu, HDC target, const RECT& rect) const;
+
   // Message handlers by Part of the dispatch.
   void HandleNcCalcSize(host::TMessage& m);
   void HandleNcPaint(host::TMessage& m);
@@ -181,6 +206,7 @@ public:
   std::unique_ptr<host::TPopupMenu> FSysPopup;
   HWND FMDIClient = nullptr;
   HMENU FMenuHandle = nullptr;
+  HMENU FTrackedMenu = nullptr;  // the menu-bar submenu being tracked
   HMENU FSysMenu = nullptr;
   std::int32_t FSavedColor = 0;
   DWORD FStyle = 0;

@@ -1,7 +1,6 @@
-// The skinned system menu: the window's own system menu rebuilt as an
-// owner-drawn popup of the form library, opened from the system-menu button,
-// a right click on the caption or Alt+Space.
-#include "host/core/colour.h"
+// The skinned system menu: the window's own system menu rebuilt as a
+// popup of the form library whose items the skin draws, opened from the
+// system-menu button, a right click on the caption or Alt+Space.
 #include "host/core/text.h"
 #include "host/graphics/image_list.h"
 #include "host/menus/popup_menu.h"
@@ -16,11 +15,6 @@ constexpr std::int32_t kSystemMenuTag = 33333;
 constexpr int kTextLength = 80;
 // Check-mark images of the skin data, by command.
 constexpr int kRestoreImage = 0, kMaximizeImage = 1, kMinimizeImage = 2, kCloseImage = 3;
-
-host::MenuItemColours PlainColours(const SkinColours& c) {
-  return {host::ColourToRgb(c.Menu), host::ColourToRgb(c.Hilight), host::ColourToRgb(c.MenuText),
-          host::ColourToRgb(c.HilightText), GetSysColor(COLOR_GRAYTEXT)};
-}
 
 }  // namespace
 
@@ -81,10 +75,8 @@ void TSkinForm::BuildSystemMenu() {
     item.OnClick = [this](host::TComponent* sender) {
       PostMessageW(FHandle, WM_SYSCOMMAND, static_cast<WPARAM>(sender->Tag()), 0);
     };
-    item.OnDrawItem = [this](host::TMenuItem& drawn, host::Canvas& canvas, const RECT& rect, bool selected) {
-      drawn.DrawWithColours(canvas, rect, selected, PlainColours(FSkinData->Elements().Colours));
-    };
   }
+  HookOwnPopup(*popup);
   FSysPopup = std::move(popup);
 }
 
