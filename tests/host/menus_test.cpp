@@ -1,0 +1,161 @@
+// The form library's menus as Win32 menus: a main menu declared in a stored
+// form, what its items become, how changes reach the window, and clicks.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "host/app/application.h"
+#include "host/controls/form.h"
+#include "host/controls/listbox.h"
+#include "host/controls/message.h"
+#include "host/gdi/handles.h"
+#include "host/menus/popup_menu.h"
+#include "host/stream/form_reader.h"
+
+using namespace host;
+
+namespace {
+
+constexpr char kStored[] = R"(object Root: TForm
+  Menu = 'Bar'
+  object Bar: TMainMenu
+    object FileMenu: TMenuItem
+      Caption = '&File'
+      object OpenItem: TMenuItem
+        Caption = '&Open...'
+        ShortCut = 'Ctrl+O'
+        Default = True
+      end
+      object Hidden: TMenuItem
+        Caption = 'Hidden'
+        Visible = False
+      end
+      object Line: TMenuItem
+        Caption = '-'
+      end
+      object Left: TMenuItem
+        Caption = 'Left'
+        RadioItem = True
+        Checked = True
+      end
+      object Right: TMenuItem
+        Caption = 'Right'
+        RadioItem = True
+      end
+    end
+    object HelpMenu: TMenuItem
+      Caption = '&Help'
+    end
+  end
+  object Context: TPopupMenu
+    object First: TMenuItem
+      Caption = 'First'
+    end
+  end
+  object List: TListBox
+    PopupMenu = 'Context'
+  end
+end
+)";
+
+std::wstring TextAt(HMENU menu, UINT position) {
+  wchar_t text[64] = {};
+  GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+  return text;
+}
+
+UINT StateOf(HMENU menu, UINT command) {
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_STATE | MIIM_FTYPE;
+  GetMenuItemInfoW(menu, command, FALSE, &info);
+  return info.fState | info.fType;
+}
+
+class MenusTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Application().Initialize();
+    root = new TForm(&owner);
+    ReadComponent(*root, ParseStoredForm(kStored));
+    root->Handle();
+    bar = dynamic_cast<TMainMenu*>(root->FindComponent("Bar"));
+    ASSERT_TRUE(bar);
+  }
+  TMenuItem& Item(const char* name) { return *dynamic_cast<TMenuItem*>(root->FindComponent(name)); }
+  TComponent owner{nullptr};
+  TForm* root = nullptr;
+  TMainMenu* bar = nullptr;
+};
+
+TEST_F(MenusTest, AStoredMainMenuBecomesTheWindowsMenuTree) {
+  const HMENU menu = GetMenu(root->WindowHandle());
+  ASSERT_EQ(menu, bar->Handle());
+  ASSERT_EQ(GetMenuItemCount(menu), 2);
+  EXPECT_EQ(TextAt(menu, 0), L"&File");
+  const HMENU file = GetSubMenu(menu, 0);
+  EXPECT_EQ(file, Item("FileMenu").Handle());
+  EXPECT_EQ(Item("OpenItem").MenuHandle(), file);
+  EXPECT_EQ(GetSubMenu(menu, 1), nullptr) << "an item without children has no popup";
+  // The hidden item is not in the Win32 menu.
+  ASSERT_EQ(GetMenuItemCount(file), 4);
+  EXPECT_EQ(TextAt(file, 0), L"&Open...\tCtrl+O");
+  EXPECT_TRUE(StateOf(file, Item("OpenItem").Command()) & MFS_DEFAULT);
+  EXPECT_TRUE(StateOf(file, Item("Line").Command()) & MFT_SEPARATOR);
+  EXPECT_TRUE(StateOf(file, Item("Left").Command()) & (MFT_RADIOCHECK | MFS_CHECKED));
+  EXPECT_EQ(bar->FindItem(reinterpret_cast<UINT_PTR>(file), TMenu::FindKind::Handle), &Item("FileMenu"));
+  EXPECT_EQ(bar->FindItem(Item("Right").Command(), TMenu::FindKind::Command), &Item("Right"));
+}
+
+TEST_F(MenusTest, ChangesReachTheWindowsMenuInPlaceAndTellTheForm) {
+  int changes = 0;
+  root->WindowProc = [this, &changes, own = root->WindowProc](TMessage& m) {
+    if (m.Msg == CM_MENUCHANGED) ++changes;
+    own(m);
+  };
+  const HMENU file = Item("FileMenu").Handle();
+  Item("Right").SetChecked(true);
+  EXPECT_FALSE(Item("Left").Checked()) << "radio items of a group exclude each other";
+  EXPECT_FALSE(StateOf(file, Item("Left").Command()) & MFS_CHECKED);
+  EXPECT_TRUE(StateOf(file, Item("Right").Command()) & MFS_CHECKED);
+  Item("Hidden").SetVisible(true);
+  EXPECT_EQ(GetMenuItemCount(file), 5);
+  EXPECT_EQ(TextAt(file, 1), L"Hidden");
+  Item("OpenItem").SetEnabled(false);
+  EXPECT_TRUE(StateOf(file, Item("OpenItem").Command()) & MFS_GRAYED);
+  // A first child gives the Help item a popup of its own.
+  TMenuItem& about = Item("HelpMenu").Add("About");
+  EXPECT_EQ(GetSubMenu(GetMenu(root->WindowHandle()), 1), Item("HelpMenu").Handle());
+  EXPECT_EQ(Item("FileMenu").Handle(), file) << "handles live as long as their items";
+  EXPECT_GE(changes, 5);
+  delete &about;
+  EXPECT_EQ(GetSubMenu(GetMenu(root->WindowHandle()), 1), nullptr);
+}
+
+TEST_F(MenusTest, AMenuCommandClicksItsItemOnce) {
+  std::vector<std::string> clicked;
+  for (const char* name : {"OpenItem", "Right"})
+    Item(name).OnClick = [&clicked](TComponent* sender) { clicked.push_back(sender->Name()); };
+  SendMessageW(root->WindowHandle(), WM_COMMAND, Item("Right").Command(), 0);
+  Item("OpenItem").SetEnabled(false);
+  SendMessageW(root->WindowHandle(), WM_COMMAND, Item("OpenItem").Command(), 0);
+  EXPECT_EQ(clicked, std::vector<std::string>{"Right"});
+  auto* list = dynamic_cast<TListBox*>(root->FindComponent("List"));
+  EXPECT_EQ(list->PopupMenu(), root->FindComponent("Context"));
+}
+
+TEST_F(MenusTest, FormsAndMenusGoInEitherOrderWithoutLeavingMenus) {
+  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int round = 0; round < 20; ++round) {
+    auto* form = new TForm(nullptr);
+    ReadComponent(*form, ParseStoredForm(kStored));
+    form->Handle();
+    if (round % 2) delete form->FindComponent("Bar");
+    delete form;
+  }
+  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), before + 2);
+}
+
+}  // namespace
