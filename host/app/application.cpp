@@ -21,6 +21,7 @@
 #include "host/core/text.h"
 #include "host/dialogs/open_dialog.h"
 #include "host/graphics/image_list.h"
+#include "host/menus/menu.h"
 #include "host/menus/popup_menu.h"
 #include "host/system/file_run.h"
 #include "host/system/timer.h"
@@ -70,6 +71,8 @@ void TApplication::HandleMessage(MSG& msg) {
       break;
     }
   }
+  // The active form's menu shortcuts come before the control with the focus.
+  if (active_form_ && active_form_->Menu() && active_form_->Enabled() && active_form_->Menu()->IsShortCut(msg)) return;
   if (main_form_ && main_form_->ClientHandle() && TranslateMDISysAccel(main_form_->ClientHandle(), &msg)) return;
   // Tab and arrow keys move between the controls of the active form.
   if (active_form_ && active_form_->HandleAllocated() && IsDialogMessageW(active_form_->WindowHandle(), &msg)) return;

@@ -8,6 +8,7 @@
 #include "host/core/text.h"
 #include "host/graphics/canvas.h"
 #include "host/graphics/image_list.h"
+#include "host/menus/shortcut.h"
 
 namespace host {
 namespace {
@@ -360,6 +361,24 @@ bool TMenu::DrawItem(const DRAWITEMSTRUCT& d) {
 
 bool TMenu::DispatchCommand(UINT command) {
   TMenuItem* item = items_->FindCommand(command);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+bool TMenu::IsShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  const TShortCut pressed = ShortCutOfKey(static_cast<WORD>(msg.wParam));
+  // Items under a disabled or hidden parent are out of reach as well.
+  std::function<TMenuItem*(TMenuItem&)> find = [&](TMenuItem& parent) -> TMenuItem* {
+    for (TMenuItem* item : parent.items_) {
+      if (!item->Enabled() || !item->Visible()) continue;
+      if (!item->ShortCut().empty() && TextToShortCut(item->ShortCut()) == pressed) return item;
+      if (TMenuItem* found = find(*item)) return found;
+    }
+    return nullptr;
+  };
+  TMenuItem* item = find(*items_);
   if (!item) return false;
   item->Click();
   return true;

@@ -155,6 +155,8 @@ public:
   bool DrawItem(const DRAWITEMSTRUCT& d);
   // A WM_COMMAND of the menu: the item of that command is clicked.
   bool DispatchCommand(UINT command);
+  // A key press that is the shortcut of an enabled item clicks that item.
+  bool IsShortCut(const MSG& msg);
 
   // After any change of an item or of the menu.
   virtual void MenuChanged() {}

@@ -13,6 +13,7 @@
 #include "host/controls/message.h"
 #include "host/gdi/handles.h"
 #include "host/menus/popup_menu.h"
+#include "host/menus/shortcut.h"
 #include "host/stream/form_reader.h"
 
 using namespace host;
@@ -144,6 +145,39 @@ TEST_F(MenusTest, AMenuCommandClicksItsItemOnce) {
   EXPECT_EQ(clicked, std::vector<std::string>{"Right"});
   auto* list = dynamic_cast<TListBox*>(root->FindComponent("List"));
   EXPECT_EQ(list->PopupMenu(), root->FindComponent("Context"));
+}
+
+TEST(ShortCutText, NamesKeysWithTheirModifiers) {
+  EXPECT_EQ(TextToShortCut("Ctrl+O"), (TShortCut{'O', true, false, false}));
+  EXPECT_EQ(TextToShortCut("shift+ctrl+f10"), (TShortCut{VK_F10, true, true, false}));
+  EXPECT_EQ(TextToShortCut("Alt+F4"), (TShortCut{VK_F4, false, false, true}));
+  EXPECT_EQ(TextToShortCut("Del"), (TShortCut{VK_DELETE}));
+  for (const char* bad : {"", "Ctrl+", "Hyper+X", "F25", "Ctrl+Nothing"}) EXPECT_FALSE(TextToShortCut(bad)) << bad;
+}
+
+TEST_F(MenusTest, TheShortcutOfAnItemClicksItFromTheKeyboard) {
+  int opened = 0;
+  Item("OpenItem").OnClick = [&opened](TComponent*) { ++opened; };
+  root->SetBounds(100, 100, 300, 200);
+  root->Show();
+  SetForegroundWindow(root->WindowHandle());
+  const auto keys = [](std::initializer_list<WORD> down) {
+    std::vector<INPUT> in;
+    for (WORD k : down) in.push_back(INPUT{INPUT_KEYBOARD, {.ki = {k, 0, 0, 0, 0}}});
+    for (auto it = down.end(); it != down.begin();) in.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*--it, 0, KEYEVENTF_KEYUP, 0, 0}}});
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    const ULONGLONG end = GetTickCount64() + 200;
+    while (GetTickCount64() < end) {
+      Application().ProcessMessages();
+      Sleep(5);
+    }
+  };
+  keys({VK_CONTROL, 'O'});
+  EXPECT_EQ(opened, 1);
+  keys({'O'});
+  Item("OpenItem").SetEnabled(false);
+  keys({VK_CONTROL, 'O'});
+  EXPECT_EQ(opened, 1) << "neither the key alone nor a disabled item";
 }
 
 TEST_F(MenusTest, FormsAndMenusGoInEitherOrderWithoutLeavingMenus) {
