@@ -259,6 +259,13 @@ void TForm::WndProc(TMessage& m) {
         return;
       }
       break;
+    case WM_MENUCHAR:
+      if (menu_)
+        if (const auto found = menu_->MenuChar(LOWORD(m.WParam), reinterpret_cast<HMENU>(m.LParam))) {
+          m.Result = *found;
+          return;
+        }
+      break;
     case WM_NCDESTROY:
       if (menu_ && ::GetMenu(WindowHandle()) == menu_->Handle()) ::SetMenu(WindowHandle(), nullptr);
       break;

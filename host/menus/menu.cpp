@@ -366,6 +366,19 @@ bool TMenu::DispatchCommand(UINT command) {
   return true;
 }
 
+std::optional<LRESULT> TMenu::MenuChar(wchar_t key, HMENU menu) const {
+  TMenuItem* parent = items_->handle_ == menu ? items_.get() : items_->FindHandle(menu);
+  if (!parent) return std::nullopt;
+  WORD position = 0;
+  for (TMenuItem* item : parent->items_) {
+    if (!item->Visible()) continue;
+    if (item->Enabled() && IsAccel(key, Widen(item->Caption())))
+      return MAKELRESULT(position, item->Count() > 0 ? MNC_SELECT : MNC_EXECUTE);
+    ++position;
+  }
+  return std::nullopt;
+}
+
 bool TMenu::IsShortCut(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   const TShortCut pressed = ShortCutOfKey(static_cast<WORD>(msg.wParam));

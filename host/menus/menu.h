@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,9 @@ public:
   bool DrawItem(const DRAWITEMSTRUCT& d);
   // A WM_COMMAND of the menu: the item of that command is clicked.
   bool DispatchCommand(UINT command);
+  // WM_MENUCHAR for one of the menu's Win32 menus: the item whose "&"
+  // accelerator is the key, as the system finds it for items it draws itself.
+  std::optional<LRESULT> MenuChar(wchar_t key, HMENU menu) const;
   // A key press that is the shortcut of an enabled item clicks that item.
   bool IsShortCut(const MSG& msg);
 

@@ -56,6 +56,9 @@ LRESULT CALLBACK TPopupMenu::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM l
       case WM_DRAWITEM:
         if (self->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
         break;
+      case WM_MENUCHAR:
+        if (const auto found = self->MenuChar(LOWORD(wparam), reinterpret_cast<HMENU>(lparam))) return *found;
+        break;
     }
   } catch (const std::exception& e) {
     HandleException(e);

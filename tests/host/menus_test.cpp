@@ -147,6 +147,17 @@ TEST_F(MenusTest, AMenuCommandClicksItsItemOnce) {
   EXPECT_EQ(list->PopupMenu(), root->FindComponent("Context"));
 }
 
+TEST_F(MenusTest, MenuCharFindsTheItemOfAnAcceleratorInOwnerDrawnMenus) {
+  const HWND w = root->WindowHandle();
+  const auto menu_char = [w](wchar_t key, HMENU menu) {
+    return SendMessageW(w, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP), reinterpret_cast<LPARAM>(menu));
+  };
+  EXPECT_EQ(menu_char(L'o', Item("FileMenu").Handle()), MAKELRESULT(0, MNC_EXECUTE));
+  EXPECT_EQ(menu_char(L'h', bar->Handle()), MAKELRESULT(1, MNC_EXECUTE));
+  EXPECT_EQ(menu_char(L'F', bar->Handle()), MAKELRESULT(0, MNC_SELECT)) << "an item with a submenu opens it";
+  EXPECT_EQ(HIWORD(menu_char(L'z', bar->Handle())), MNC_IGNORE);
+}
+
 TEST(ShortCutText, NamesKeysWithTheirModifiers) {
   EXPECT_EQ(TextToShortCut("Ctrl+O"), (TShortCut{'O', true, false, false}));
   EXPECT_EQ(TextToShortCut("shift+ctrl+f10"), (TShortCut{VK_F10, true, true, false}));
