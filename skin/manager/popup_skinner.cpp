@@ -100,8 +100,6 @@ void TSkinPopupMenu::PaintFrame() {
 }
 
 LRESULT TSkinPopupMenu::Print(HDC dc, LPARAM flags) {
-  if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(MenuWindow))
-    return subclass_.CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc), flags);
   BitBlt(dc, 0, 0, Background.Width(), Background.Height(), Background.Dc(), 0, 0, SRCCOPY);
   // The caller's own clipping is kept and given back; the items are printed
   // inside the frame, over the skin's background.

@@ -147,6 +147,8 @@ TEST_F(PopupMenuTest, TheFrameStripsOnTheScreenAreTheSkinsPictureWithAndWithoutA
 TEST_F(PopupMenuTest, AnOpenMenuKeepsItsBackgroundAndPrintsTheSkinsFrameAroundTheSystemsItems) {
   const host::DibBitmap *before = nullptr, *found = nullptr, *none = nullptr;
   int background = -1, frame = -1, inside = -1, system_frame = 0;
+  const RECT kept{1, 2, 30, 40};
+  RECT clip{};
   Run([&](HWND popup) {
     before = Manager().PopupBackground(menu_);
     Manager().AssignPopupMenu(menu_);
@@ -154,6 +156,10 @@ TEST_F(PopupMenuTest, AnOpenMenuKeepsItsBackgroundAndPrintsTheSkinsFrameAroundTh
     none = Manager().PopupBackground(nullptr);
     const host::DibBitmap skin = Skin(popup), printed = Shot(popup, true);
     if (found) background = Differences(*found, skin, true) + Differences(*found, skin, false);
+    host::DibBitmap target(skin.Width(), skin.Height());  // a caller's own clipping survives the printing
+    IntersectClipRect(target.Dc(), kept.left, kept.top, kept.right, kept.bottom);
+    SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(target.Dc()), PRF_NONCLIENT | PRF_CLIENT);
+    GetClipBox(target.Dc(), &clip);
     Manager().Active = false;
     const host::DibBitmap system = Shot(popup, true);
     Manager().Active = true;
@@ -170,6 +176,7 @@ TEST_F(PopupMenuTest, AnOpenMenuKeepsItsBackgroundAndPrintsTheSkinsFrameAroundTh
   EXPECT_EQ(frame, 0);
   EXPECT_EQ(inside, 0);
   EXPECT_GT(system_frame, 0);
+  EXPECT_TRUE(EqualRect(&clip, &kept));
 }
 
 TEST_F(PopupMenuTest, WhileSkinningIsOffTheSystemDrawsTheMenu) {
