@@ -226,12 +226,12 @@ void TSkinManage::SkinPopupMenu(HWND window) {
     case 2: if (!(controls & Bit(xcSystemMenu))) return; break;
   }
   auto popup = std::make_unique<TSkinPopupMenu>();
-  popup->Attach(window, data, 0);
+  popup->Attach(window, data, nullptr);
   PopupMenus.push_back(std::move(popup));
 }
 
 void TSkinManage::UnskinPopupMenu(HWND window) {
-  const auto it = std::find_if(PopupMenus.begin(), PopupMenus.end(), [window](const auto& p) { return p->Handle == window; });
+  const auto it = std::find_if(PopupMenus.begin(), PopupMenus.end(), [window](const auto& p) { return p->MenuWindow == window; });
   if (it != PopupMenus.end()) {
     (*it)->Detach();
     PopupMenus.erase(it);
@@ -240,21 +240,28 @@ void TSkinManage::UnskinPopupMenu(HWND window) {
 }
 
 bool TSkinManage::IsPopupSkinned(HWND window) const {
-  return std::any_of(PopupMenus.begin(), PopupMenus.end(), [window](const auto& p) { return p->Handle == window; });
+  return std::any_of(PopupMenus.begin(), PopupMenus.end(), [window](const auto& p) { return p->MenuWindow == window; });
 }
 
 void TSkinManage::AssignPopupMenu(HMENU menu) {
   for (auto it = PopupMenus.rbegin(); it != PopupMenus.rend(); ++it)
-    if (!(*it)->Menu) {
-      (*it)->Menu = menu;
+    if (!(*it)->MenuHandle) {
+      (*it)->MenuHandle = menu;
       return;
     }
 }
 
 const TSkinPopupMenu* TSkinManage::PopupFor(HMENU menu) const {
+  // Skinners still waiting for their menu hold no handle: no menu is theirs.
+  if (!menu) return nullptr;
   for (const auto& p : PopupMenus)
-    if (p->Menu == menu) return p.get();
+    if (p->MenuHandle == menu) return p.get();
   return nullptr;
+}
+
+const host::DibBitmap* TSkinManage::PopupBackground(HMENU menu) const {
+  const TSkinPopupMenu* popup = PopupFor(menu);
+  return popup && !popup->Background.Empty() ? &popup->Background : nullptr;
 }
 
 void TSkinManage::SetMDIMaximized(bool maximized) {

@@ -13,6 +13,7 @@
 #include "host/system/timer.h"
 
 namespace host {
+class DibBitmap;
 class TForm;
 class TWinControl;
 }
@@ -55,6 +56,9 @@ public:
   bool IsPopupSkinned(HWND window) const;
   void AssignPopupMenu(HMENU menu);
   const TSkinPopupMenu* PopupFor(HMENU menu) const;
+  // The background picture of the popup showing the menu; null when none is
+  // composed. The item painter copies item backgrounds from it.
+  const host::DibBitmap* PopupBackground(HMENU menu) const;
 
   void SetMDIMaximized(bool maximized);
   TSkinData* ChooseSkinData(HWND window, std::string_view class_name) const;
