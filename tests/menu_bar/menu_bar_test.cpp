@@ -1,0 +1,310 @@
+// The skinned menu bar of a form whose main menu is stored with it: the band
+// that replaces the system's menu bar, its pictures read back from the
+// screen, and its submenus opened and switched by real input.
+#include <map>
+
+#include "button_test_support.h"
+#include "host/app/application.h"
+#include "host/menus/menu.h"
+#include "host/stream/form_reader.h"
+#include "skin/draw/skin_element.h"
+#include "skin/form/engine_messages.h"
+
+namespace {
+
+using buttons_test::Click;
+using buttons_test::Keys;
+using buttons_test::MenuWatch;
+using buttons_test::MoveMouse;
+using buttons_test::ScreenCentre;
+using buttons_test::SeenMenu;
+using form_test::Pump;
+using form_test::PumpUntil;
+
+constexpr COLORREF kText = RGB(255, 255, 0);
+constexpr COLORREF kHilight = RGB(0, 255, 255);
+
+constexpr char kStored[] = R"(object MenuForm: TTestForm
+  Left = 100
+  Top = 100
+  ClientWidth = 360
+  ClientHeight = 160
+  Caption = 'Menus'
+  Menu = 'MainMenu1'
+  object MainMenu1: TMainMenu
+    object File1: TMenuItem
+      Caption = '&File'
+      object Lead1: TMenuItem
+        Caption = '-'
+      end
+      object New1: TMenuItem
+        Caption = '&New'
+      end
+      object Gap1: TMenuItem
+        Caption = '-'
+      end
+      object Gap2: TMenuItem
+        Caption = '-'
+      end
+      object Open1: TMenuItem
+        Caption = '&Open'
+      end
+      object Recent1: TMenuItem
+        Caption = '&Recent'
+        object One1: TMenuItem
+          Caption = 'One'
+        end
+      end
+      object Tail1: TMenuItem
+        Caption = '-'
+      end
+    end
+    object Edit1: TMenuItem
+      Caption = '&Edit'
+      object Copy1: TMenuItem
+        Caption = '&Copy'
+      end
+    end
+    object Run1: TMenuItem
+      Caption = '&Run'
+    end
+    object Help1: TMenuItem
+      Caption = '&Help'
+      object About1: TMenuItem
+        Caption = '&About'
+      end
+    end
+  end
+end
+)";
+
+// Plain frame; a two-frame bar picture whose every pixel differs.
+data_test::TestSkin BarSkin() {
+  data_test::TestSkin skin{
+      "[Personality]\nLeft=side.bmp\nLeftFrame=1\nRight=side.bmp\nRightFrame=1\n"
+      "Top=top.bmp\nTopFrame=1\nBottom=side.bmp\nBottomFrame=1\n"
+      "menuBar=bar.bmp\nTileMenu=1\nTileLeftMenu=5\nTileRightMenu=7\n"
+      "[Colours]\nMenuBarText=255 255 0\nButtonShadow=128 0 128\nButtonHilight=0 255 255\n"};
+  skin.Picture("side.bmp", data_test::SolidBmp(4, 24, RGB(40, 60, 80)))
+      .Picture("top.bmp", data_test::SolidBmp(20, 24, RGB(40, 60, 80)))
+      .Picture("bar.bmp", data_test::Bmp(40, 40, [](int x, int y) {
+        return y < 20 ? RGB(40 + x, 80, 120 + y) : RGB(200, 40 + x, 60 + y);
+      }));
+  return skin;
+}
+
+host::DibBitmap Grab(const RECT& r) {
+  host::DibBitmap shot(r.right - r.left, r.bottom - r.top, host::PixelFormat::Bits32);
+  const host::WindowDc screen(nullptr);
+  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+  return shot;
+}
+
+class MenuBarTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    data_ = form_test::MakeSkinData(BarSkin().Package());
+    ASSERT_FALSE(data_->SkinMissing()) << data_->RefusalReason();
+    MoveMouse({1010, 750});
+    host::Application().Initialize();
+    form_ = std::make_unique<form_test::TTestForm>(nullptr);
+    host::ReadComponent(*form_, host::ParseStoredForm(kStored));
+    for (const char* name : {"File1", "Open1", "Run1"})
+      Item(name).SetOnClick([this, name](host::TComponent*) { ++clicks_[name]; });
+    skinner_ = form_test::ShowSkinned(*form_);
+    ASSERT_TRUE(skinner_ && skinner_->FMenuBar);
+    window_ = form_->WindowHandle();
+    SetForegroundWindow(window_);
+    Pump(50);
+  }
+  void TearDown() override {
+    form_.reset();
+    skin::TSkinManage::Destroy();
+    data_.reset();
+    Pump(10);
+  }
+
+  host::TMenuItem& Item(const char* name) { return *dynamic_cast<host::TMenuItem*>(form_->FindComponent(name)); }
+  const skin::TMenuBtn& Bar(int i) { return *skinner_->FMenuBar->Item(i); }
+  POINT At(int i) { return ScreenCentre(window_, Bar(i).Bounds); }
+  RECT Band() {
+    const RECT w = form_test::WindowRect(window_);
+    const auto& s = *skinner_;
+    return {w.left + s.FBorderLeft, w.top + s.FBorderTop, w.right - s.FBorderRight, w.top + s.FBorderTop + s.FMenuBarHeight};
+  }
+  // Pixels of the band that differ from the bar picture's frame k, item captions aside.
+  int BandMismatches(int k) {
+    const RECT band = Band();
+    const host::DibBitmap shown = Grab(band);
+    const skin::TDataSkinObject& e = *data_->Elements().MenuBar;
+    const host::DibBitmap want = skin::ComposeSkinElement({0, 0, shown.Width(), shown.Height()}, e.Image, e.Margins(),
+                                                          k, 2, false, skin::Strip::Vertical);
+    const RECT w = form_test::WindowRect(window_);
+    int differ = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+      for (int x = 0; x < shown.Width(); ++x) {
+        const POINT p{x + band.left - w.left, y + band.top - w.top};
+        bool caption = false;
+        for (const auto& item : skinner_->FMenuBar->Items) caption = caption || PtInRect(&item->Bounds, p);
+        if (!caption && shown.Pixel(x, y) != want.Pixel(x, y)) ++differ;
+      }
+    return differ;
+  }
+  // Opens File with the open-menu-at message and describes what showed.
+  SeenMenu OpenFile() {
+    MenuWatch watch(nullptr, 2);
+    const POINT p = At(0);
+    SendMessageW(window_, skin::kOpenMenuAt, 0, MAKELPARAM(p.x, p.y));
+    EXPECT_EQ(watch.seen.size(), 1u);
+    return watch.seen.empty() ? SeenMenu{} : watch.seen[0];
+  }
+  std::vector<UINT> Commands(std::initializer_list<const char*> names) {
+    std::vector<UINT> ids;
+    for (const char* name : names) ids.push_back(Item(name).Command());
+    return ids;
+  }
+
+  std::unique_ptr<skin::TSkinData> data_;
+  std::unique_ptr<form_test::TTestForm> form_;
+  skin::TSkinForm* skinner_ = nullptr;
+  HWND window_ = nullptr;
+  std::map<std::string, int> clicks_;
+};
+
+TEST_F(MenuBarTest, TheBandReplacesTheWindowsMenuAndShowsTheBarPicture) {
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  EXPECT_EQ(skinner_->FMenuBarHeight, GetSystemMetrics(SM_CYMENU));
+  POINT client{0, 0};
+  ClientToScreen(window_, &client);
+  EXPECT_EQ(client.y, Band().bottom);
+  ASSERT_EQ(skinner_->FMenuBar->ItemCount(), 4);
+  EXPECT_EQ(Bar(1).Caption, L"&Edit");
+  EXPECT_EQ(Bar(0).Submenu, Item("File1").Handle());
+  EXPECT_EQ(Bar(2).Submenu, nullptr);
+  EXPECT_EQ(Bar(0).Bounds.left, skinner_->FBorderLeft + 5 + 4);
+  EXPECT_EQ(Bar(1).Bounds.left, Bar(0).Bounds.right);
+  EXPECT_EQ(BandMismatches(1), 0);
+  for (int i = 0; i < 4; ++i) {
+    const RECT b = Bar(i).Bounds;
+    const POINT top_left = buttons_test::OnScreen(window_, b.left, b.top);
+    const host::DibBitmap caption = Grab({top_left.x, top_left.y, top_left.x + b.right - b.left, top_left.y + b.bottom - b.top});
+    int ink = 0;
+    for (int y = 0; y < caption.Height(); ++y)
+      for (int x = 0; x < caption.Width(); ++x) ink += caption.Pixel(x, y) == kText;
+    EXPECT_GT(ink, 10) << i;
+  }
+
+  MoveMouse(At(1));
+  ASSERT_TRUE(PumpUntil([&] { return Bar(1).State == skin::TNCObject::stHot; }));
+  Pump(30);
+  const RECT hot = Bar(1).Bounds;
+  EXPECT_EQ(form_test::ScreenPixel(form_test::WindowRect(window_).left + hot.left, At(1).y), kHilight);
+
+  auto other = form_test::MakeForm(500, 400, 120, 60);
+  form_test::ShowSkinned(*other);
+  SetForegroundWindow(other->WindowHandle());
+  ASSERT_TRUE(PumpUntil([&] { return !skinner_->FActive; }));
+  Pump(50);
+  EXPECT_EQ(BandMismatches(2), 0);
+}
+
+TEST_F(MenuBarTest, AClickOpensTheSubmenuAtTheItemAndMovingAcrossSwitchesIt) {
+  const RECT w = form_test::WindowRect(window_);
+  const RECT file = Bar(0).Bounds, edit = Bar(1).Bounds;
+  MenuWatch watch([&](const SeenMenu&, int tick) {
+    if (tick > 0) return tick < 6;
+    if (watch.seen.size() == 1) MoveMouse(At(1));
+    if (watch.seen.size() == 2) MoveMouse({w.left + edit.left + 2, At(1).y});  // within the same item
+    return true;
+  });
+  Click(At(0));
+  ASSERT_TRUE(PumpUntil([&] { return watch.seen.size() == 2 && !skinner_->FInMenuLoop; }, 5000));
+  Pump(300);
+  ASSERT_EQ(watch.seen.size(), 2u);
+  EXPECT_EQ(watch.seen[0].menu, Item("File1").Handle());
+  EXPECT_EQ(watch.seen[0].rect.left, w.left + file.left);
+  EXPECT_EQ(watch.seen[0].rect.top, w.top + file.bottom);
+  EXPECT_EQ(watch.seen[1].menu, Item("Edit1").Handle());
+  EXPECT_EQ(watch.seen[1].rect.left, w.left + edit.left);
+  EXPECT_TRUE(watch.seen[0].all_owner_drawn);
+}
+
+TEST_F(MenuBarTest, KeysOpenTheBarWrapAroundItAndCloseIt) {
+  // Each submenu that shows gets the next key once; the last one closes the loop.
+  std::vector<WORD> script{VK_LEFT, VK_RIGHT, VK_ESCAPE, VK_ESCAPE, VK_MENU};
+  std::size_t step = 0;
+  MenuWatch watch([&](const SeenMenu&, int tick) {
+    if (tick == 0 && step < script.size()) Keys({script[step++]});
+    return true;
+  });
+  auto expect_closed_after = [&](std::size_t menus) {
+    EXPECT_TRUE(PumpUntil([&] { return watch.seen.size() == menus && !skinner_->FInMenuLoop && step == menus; }, 5000));
+    Pump(300);
+    EXPECT_EQ(watch.seen.size(), menus) << "nothing opens after the loop closed";
+  };
+  Keys({VK_MENU, 'F'});
+  expect_closed_after(3);
+  Keys({VK_F10});
+  expect_closed_after(4);
+  Keys({VK_MENU, 'E'});
+  expect_closed_after(5);
+  const HMENU file = Item("File1").Handle(), help = Item("Help1").Handle();
+  const std::vector<HMENU> want{file, help, file, file, Item("Edit1").Handle()};
+  for (std::size_t i = 0; i < want.size() && i < watch.seen.size(); ++i) EXPECT_EQ(watch.seen[i].menu, want[i]) << i;
+  EXPECT_EQ(clicks_["Open1"], 0);
+}
+
+TEST_F(MenuBarTest, ChoosingAnItemRunsItsClickOnceAndAnItemWithoutSubmenuOpensNothing) {
+  MenuWatch watch([&](const SeenMenu& menu, int) {
+    for (int i = 0; i < menu.count; ++i)
+      if (menu.ids[static_cast<std::size_t>(i)] == Item("Open1").Command()) {
+        RECT r{};
+        GetMenuItemRect(nullptr, menu.menu, static_cast<UINT>(i), &r);
+        Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+      }
+    return true;
+  });
+  Click(At(0));
+  ASSERT_TRUE(PumpUntil([&] { return clicks_["Open1"] > 0; }));
+  Pump(300);
+  EXPECT_EQ(clicks_["Open1"], 1);
+  EXPECT_EQ(clicks_["File1"], 1);
+  Click(At(2));
+  ASSERT_TRUE(PumpUntil([&] { return clicks_["Run1"] > 0; }));
+  Pump(300);
+  EXPECT_EQ(clicks_["Run1"], 1);
+  EXPECT_EQ(watch.seen.size(), 1u);
+}
+
+TEST_F(MenuBarTest, SuperfluousSeparatorsAreHiddenAndComeBackBetweenItems) {
+  const std::vector<UINT> whole = Commands({"New1", "Gap2", "Open1", "Recent1"});
+  EXPECT_EQ(OpenFile().ids, whole);
+  for (const char* name : {"Lead1", "Gap1", "Tail1"}) EXPECT_FALSE(Item(name).Visible()) << name;
+  Item("New1").SetVisible(false);
+  EXPECT_EQ(OpenFile().ids, Commands({"Open1", "Recent1"}));
+  Item("New1").SetVisible(true);
+  EXPECT_EQ(OpenFile().ids, whole);
+  EXPECT_EQ(GetMenu(window_), nullptr);
+}
+
+TEST_F(MenuBarTest, AChangedMenuIsShownAgainAndARightToLeftMenuRunsFromTheRight) {
+  Item("Edit1").SetCaption("&Change");
+  EXPECT_EQ(Bar(1).Caption, L"&Change");
+  form_->Menu()->SetBiDiMode(host::TBiDiMode::bdRightToLeft);
+  skinner_->PaintFrame();
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  const RECT band = Band(), w = form_test::WindowRect(window_);
+  EXPECT_EQ(Bar(0).Bounds.right, band.right - w.left - (7 + 8));
+  EXPECT_EQ(Bar(1).Bounds.right, Bar(0).Bounds.left);
+}
+
+TEST_F(MenuBarTest, UnskinningGivesTheMenuBack) {
+  const SIZE client = form_test::ClientSize(window_);
+  data_->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return GetMenu(window_) != nullptr; }));
+  EXPECT_EQ(GetMenu(window_), form_->Menu()->Handle());
+  Pump(50);
+  EXPECT_EQ(form_test::ClientSize(window_).cy, client.cy);
+}
+
+}  // namespace
