@@ -189,7 +189,15 @@ void TSkinForm::HandleMenuChanged(host::TMessage& m, bool from_form) {
   else
     Default(m);
   FSkinData->FramePaint = saved;
-  if (FMenuBar && FHostForm && !FHostForm->Menu()) {
+  if (!FMenuBar && GetMenu(FHandle) && !IsMDIChild() && FBorderKind != TBorderKind::NoCaption) {
+    // A menu given to a form that had none when it was skinned gets a band
+    // of its own; the client area moves below it, as under a system menu bar.
+    FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
+    FMenuBar = std::make_unique<TSkinMenuBar>(*this, *FSkinData);
+    FMenuBar->HostMenu = FHostForm ? FHostForm->Menu() : nullptr;
+    FMenuBar->BuildItems();
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else if (FMenuBar && FHostForm && !FHostForm->Menu()) {
     // The items belonged to a menu that is gone.
     FMenuBar->Clear();
     PaintFrame();

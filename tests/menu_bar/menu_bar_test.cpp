@@ -23,6 +23,7 @@ using form_test::PumpUntil;
 
 constexpr COLORREF kText = RGB(255, 255, 0);
 constexpr COLORREF kHilight = RGB(0, 255, 255);
+constexpr COLORREF kChildButton = RGB(10, 200, 90);
 
 constexpr char kStored[] = R"(object MenuForm: TTestForm
   Left = 100
@@ -84,9 +85,12 @@ data_test::TestSkin BarSkin() {
       "[Personality]\nLeft=side.bmp\nLeftFrame=1\nRight=side.bmp\nRightFrame=1\n"
       "Top=top.bmp\nTopFrame=1\nBottom=side.bmp\nBottomFrame=1\n"
       "menuBar=bar.bmp\nTileMenu=1\nTileLeftMenu=5\nTileRightMenu=7\n"
-      "[Colours]\nMenuBarText=255 255 0\nButtonShadow=128 0 128\nButtonHilight=0 255 255\n"};
+      "[Colours]\nMenuBarText=255 255 0\nButtonShadow=128 0 128\nButtonHilight=0 255 255\n"
+      "[Button0]\nAction=9\nAlign=100\nXcoord=20\nYcoord=0\nVisibility=100\nVisibility1=100\nframe=4\n"
+      "ButtonImage=child.bmp\n"};
   skin.Picture("side.bmp", data_test::SolidBmp(4, 24, RGB(40, 60, 80)))
       .Picture("top.bmp", data_test::SolidBmp(20, 24, RGB(40, 60, 80)))
+      .Picture("child.bmp", data_test::Bmp(64, 16, [](int x, int) { return x < 16 ? kChildButton : RGB(x, 0, 0); }))
       .Picture("bar.bmp", data_test::Bmp(40, 40, [](int x, int y) {
         return y < 20 ? RGB(40 + x, 80, 120 + y) : RGB(200, 40 + x, 60 + y);
       }));
@@ -248,6 +252,9 @@ TEST_F(MenuBarTest, KeysOpenTheBarWrapAroundItAndCloseIt) {
   expect_closed_after(4);
   Keys({VK_MENU, 'E'});
   expect_closed_after(5);
+  Keys({VK_CONTROL, VK_MENU, 'E'});
+  Pump(400);
+  EXPECT_EQ(watch.seen.size(), 5u) << "Ctrl+Alt is not the accelerator";
   const HMENU file = Item("File1").Handle(), help = Item("Help1").Handle();
   const std::vector<HMENU> want{file, help, file, file, Item("Edit1").Handle()};
   for (std::size_t i = 0; i < want.size() && i < watch.seen.size(); ++i) EXPECT_EQ(watch.seen[i].menu, want[i]) << i;
@@ -305,6 +312,61 @@ TEST_F(MenuBarTest, UnskinningGivesTheMenuBack) {
   EXPECT_EQ(GetMenu(window_), form_->Menu()->Handle());
   Pump(50);
   EXPECT_EQ(form_test::ClientSize(window_).cy, client.cy);
+}
+
+TEST_F(MenuBarTest, AMenuGivenLaterGetsABandOfItsOwn) {
+  auto late = form_test::MakeForm(500, 300, 200, 80);
+  skin::TSkinForm* skinner = form_test::ShowSkinned(*late);
+  ASSERT_TRUE(skinner);
+  EXPECT_FALSE(skinner->FMenuBar);
+  auto* menu = new host::TMainMenu(late.get());
+  menu->Add("&Later");
+  late->SetMenu(menu);
+  ASSERT_TRUE(skinner->FMenuBar);
+  EXPECT_EQ(GetMenu(late->WindowHandle()), nullptr);
+  EXPECT_EQ(skinner->FMenuBar->Item(0)->Caption, L"&Later");
+  POINT client{0, 0};
+  ClientToScreen(late->WindowHandle(), &client);
+  EXPECT_EQ(client.y - form_test::WindowRect(late->WindowHandle()).top, skinner->FBorderTop + skinner->FMenuBarHeight);
+}
+
+TEST_F(MenuBarTest, AnMdiFrameShowsItsMaximisedChildsButtonsInTheBarAndTakesNewFrameMenus) {
+  const host::Menu frame_menu(CreateMenu());
+  AppendMenuW(frame_menu, MF_STRING, 0x7001, L"&Child");
+  auto main = std::make_unique<form_test::TTestForm>(nullptr, "TMdiMain");
+  host::Application().SetMainForm(main.get());
+  main->SetFormStyle(host::TFormStyle::fsMDIForm);
+  main->SetBounds(60, 40, 500, 360);
+  auto* menu = new host::TMainMenu(main.get());
+  menu->Add("&Window");
+  main->SetMenu(menu);
+  skin::TSkinForm* skinner = form_test::ShowSkinned(*main);
+  ASSERT_TRUE(skinner && skinner->FMenuBar);
+  auto child = std::make_unique<form_test::TTestForm>(nullptr, "TMdiChild");
+  child->SetFormStyle(host::TFormStyle::fsMDIChild);
+  child->SetBounds(10, 10, 200, 120);
+  child->Show();
+  ASSERT_TRUE(PumpUntil([&] { return skin::TSkinManage::Instance()->FindSkinForm(child->WindowHandle()); }));
+  SendMessageW(main->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->WindowHandle()), 0);
+  ASSERT_TRUE(PumpUntil([&] { return skinner->ActiveChildMaximized(); }));
+  Pump(100);
+  skinner->PaintFrame();
+  const skin::TWinSysButton& button = *skinner->FButtons[0];
+  ASSERT_TRUE(button.Visible);
+  const POINT centre = ScreenCentre(main->WindowHandle(), button.Bounds);
+  EXPECT_EQ(form_test::ScreenPixel(centre.x, centre.y), kChildButton);
+  EXPECT_TRUE(skin::TSkinManage::Instance()->MDIMaximized);
+
+  SendMessageW(main->ClientHandle(), WM_MDISETMENU, reinterpret_cast<WPARAM>(frame_menu.get()), 0);
+  EXPECT_EQ(GetMenu(main->WindowHandle()), nullptr);
+  // The system adds the maximised child's bitmap items to the frame menu; they take no room on the bar.
+  std::vector<const skin::TMenuBtn*> shown;
+  for (const auto& item : skinner->FMenuBar->Items)
+    if (item->Bounds.right > item->Bounds.left) shown.push_back(item.get());
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0]->Caption, L"&Child");
+  child.reset();
+  main.reset();
 }
 
 }  // namespace
