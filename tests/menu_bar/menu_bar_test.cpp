@@ -1,6 +1,7 @@
 // The skinned menu bar of a form whose main menu is stored with it: the band
 // that replaces the system's menu bar, its pictures read back from the
 // screen, and its submenus opened and switched by real input.
+#include <functional>
 #include <map>
 
 #include "button_test_support.h"
@@ -97,11 +98,16 @@ data_test::TestSkin BarSkin() {
   return skin;
 }
 
-host::DibBitmap Grab(const RECT& r) {
+// The pixels of a rectangle of the window, as the screen shows them, for which the test holds.
+int CountPixels(HWND window, const RECT& r, const std::function<bool(POINT, COLORREF)>& test) {
   host::DibBitmap shot(r.right - r.left, r.bottom - r.top, host::PixelFormat::Bits32);
   const host::WindowDc screen(nullptr);
-  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  return shot;
+  const RECT w = form_test::WindowRect(window);
+  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, w.left + r.left, w.top + r.top, SRCCOPY);
+  int count = 0;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x) count += test({r.left + x, r.top + y}, shot.Pixel(x, y));
+  return count;
 }
 
 class MenuBarTest : public ::testing::Test {
@@ -131,28 +137,22 @@ protected:
   host::TMenuItem& Item(const char* name) { return *dynamic_cast<host::TMenuItem*>(form_->FindComponent(name)); }
   const skin::TMenuBtn& Bar(int i) { return *skinner_->FMenuBar->Item(i); }
   POINT At(int i) { return ScreenCentre(window_, Bar(i).Bounds); }
+  // In window coordinates.
   RECT Band() {
-    const RECT w = form_test::WindowRect(window_);
     const auto& s = *skinner_;
-    return {w.left + s.FBorderLeft, w.top + s.FBorderTop, w.right - s.FBorderRight, w.top + s.FBorderTop + s.FMenuBarHeight};
+    return {s.FBorderLeft, s.FBorderTop, s.FWidth - s.FBorderRight, s.FBorderTop + s.FMenuBarHeight};
   }
   // Pixels of the band that differ from the bar picture's frame k, item captions aside.
   int BandMismatches(int k) {
     const RECT band = Band();
-    const host::DibBitmap shown = Grab(band);
     const skin::TDataSkinObject& e = *data_->Elements().MenuBar;
-    const host::DibBitmap want = skin::ComposeSkinElement({0, 0, shown.Width(), shown.Height()}, e.Image, e.Margins(),
-                                                          k, 2, false, skin::Strip::Vertical);
-    const RECT w = form_test::WindowRect(window_);
-    int differ = 0;
-    for (int y = 0; y < shown.Height(); ++y)
-      for (int x = 0; x < shown.Width(); ++x) {
-        const POINT p{x + band.left - w.left, y + band.top - w.top};
-        bool caption = false;
-        for (const auto& item : skinner_->FMenuBar->Items) caption = caption || PtInRect(&item->Bounds, p);
-        if (!caption && shown.Pixel(x, y) != want.Pixel(x, y)) ++differ;
-      }
-    return differ;
+    const host::DibBitmap want = skin::ComposeSkinElement({0, 0, band.right - band.left, band.bottom - band.top},
+                                                          e.Image, e.Margins(), k, 2, false, skin::Strip::Vertical);
+    return CountPixels(window_, band, [&](POINT p, COLORREF shown) {
+      for (const auto& item : skinner_->FMenuBar->Items)
+        if (PtInRect(&item->Bounds, p)) return false;
+      return shown != want.Pixel(p.x - band.left, p.y - band.top);
+    });
   }
   // Opens File with the open-menu-at message and describes what showed.
   SeenMenu OpenFile() {
@@ -180,7 +180,7 @@ TEST_F(MenuBarTest, TheBandReplacesTheWindowsMenuAndShowsTheBarPicture) {
   EXPECT_EQ(skinner_->FMenuBarHeight, GetSystemMetrics(SM_CYMENU));
   POINT client{0, 0};
   ClientToScreen(window_, &client);
-  EXPECT_EQ(client.y, Band().bottom);
+  EXPECT_EQ(client.y - form_test::WindowRect(window_).top, Band().bottom);
   ASSERT_EQ(skinner_->FMenuBar->ItemCount(), 4);
   EXPECT_EQ(Bar(1).Caption, L"&Edit");
   EXPECT_EQ(Bar(0).Submenu, Item("File1").Handle());
@@ -188,15 +188,8 @@ TEST_F(MenuBarTest, TheBandReplacesTheWindowsMenuAndShowsTheBarPicture) {
   EXPECT_EQ(Bar(0).Bounds.left, skinner_->FBorderLeft + 5 + 4);
   EXPECT_EQ(Bar(1).Bounds.left, Bar(0).Bounds.right);
   EXPECT_EQ(BandMismatches(1), 0);
-  for (int i = 0; i < 4; ++i) {
-    const RECT b = Bar(i).Bounds;
-    const POINT top_left = buttons_test::OnScreen(window_, b.left, b.top);
-    const host::DibBitmap caption = Grab({top_left.x, top_left.y, top_left.x + b.right - b.left, top_left.y + b.bottom - b.top});
-    int ink = 0;
-    for (int y = 0; y < caption.Height(); ++y)
-      for (int x = 0; x < caption.Width(); ++x) ink += caption.Pixel(x, y) == kText;
-    EXPECT_GT(ink, 10) << i;
-  }
+  for (int i = 0; i < 4; ++i)
+    EXPECT_GT(CountPixels(window_, Bar(i).Bounds, [](POINT, COLORREF c) { return c == kText; }), 10) << i;
 
   MoveMouse(At(1));
   ASSERT_TRUE(PumpUntil([&] { return Bar(1).State == skin::TNCObject::stHot; }));
@@ -300,8 +293,7 @@ TEST_F(MenuBarTest, AChangedMenuIsShownAgainAndARightToLeftMenuRunsFromTheRight)
   form_->Menu()->SetBiDiMode(host::TBiDiMode::bdRightToLeft);
   skinner_->PaintFrame();
   EXPECT_EQ(GetMenu(window_), nullptr);
-  const RECT band = Band(), w = form_test::WindowRect(window_);
-  EXPECT_EQ(Bar(0).Bounds.right, band.right - w.left - (7 + 8));
+  EXPECT_EQ(Bar(0).Bounds.right, Band().right - (7 + 8));
   EXPECT_EQ(Bar(1).Bounds.right, Bar(0).Bounds.left);
 }
 
