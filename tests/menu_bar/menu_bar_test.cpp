@@ -295,6 +295,17 @@ TEST_F(MenuBarTest, AChangedMenuIsShownAgainAndARightToLeftMenuRunsFromTheRight)
   EXPECT_EQ(GetMenu(window_), nullptr);
   EXPECT_EQ(Bar(0).Bounds.right, Band().right - (7 + 8));
   EXPECT_EQ(Bar(1).Bounds.right, Bar(0).Bounds.left);
+  // The left arrow key goes on to the next item, as the bar now reads.
+  bool sent = false;
+  MenuWatch watch([&](const SeenMenu&, int tick) {
+    if (tick == 0 && !sent) Keys({VK_LEFT});
+    sent = true;
+    return watch.seen.size() < 2;
+  });
+  Keys({VK_F10});
+  ASSERT_TRUE(PumpUntil([&] { return watch.seen.size() == 2 && !skinner_->FInMenuLoop; }, 5000));
+  EXPECT_EQ(watch.seen[0].menu, Item("File1").Handle());
+  EXPECT_EQ(watch.seen[1].menu, Item("Edit1").Handle());
 }
 
 TEST_F(MenuBarTest, UnskinningGivesTheMenuBack) {
