@@ -87,10 +87,7 @@ bool TSkinForm::ButtonVisible(int index) {
   const bool has_min = (FCaps & capMinimize) != 0;
   const bool has_sys = (FCaps & capSysMenu) != 0;
   const bool framed_dialog = !FIsDialog && FBorderKind == TBorderKind::Dialog;
-  // The skinned menu bar is the only thing that gives a window that is not
-  // an MDI child a menu-bar height.
-  const bool child_buttons_in_bar =
-      FMDIKind == TMDIKind::MainForm && FMenuBarHeight > 0 && ActiveChildMaximized();
+  const bool child_buttons_in_bar = FMDIKind == TMDIKind::MainForm && FMenuBar && ActiveChildMaximized();
 
   // Codes 6 and 8 differ between the two rules: the first also needs the system menu.
   auto rule = [&](int code, bool first) {

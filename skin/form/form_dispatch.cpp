@@ -12,6 +12,15 @@
 namespace skin {
 namespace {
 
+// Alt and nothing else: no Shift, no Ctrl, no mouse button.
+bool OnlyAltDown() {
+  BYTE keys[256];
+  if (!GetKeyboardState(keys)) return false;
+  auto down = [&](int key) { return (keys[key] & 0x80) != 0; };
+  return down(VK_MENU) && !down(VK_SHIFT) && !down(VK_CONTROL) && !down(VK_LBUTTON) && !down(VK_RBUTTON) &&
+         !down(VK_MBUTTON);
+}
+
 bool IsWindowCommand(WPARAM wparam) {
   switch (LOWORD(wparam)) {
     case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE:
@@ -157,19 +166,46 @@ bool TSkinForm::Stage2(host::TMessage& m) {
       HandleCtlColor(m);
       return true;
     case kOpenMenuAt:
-      return true;  // the menu bar opens its items
+      HandleOpenMenuAt(m);
+      return true;
+    case WM_MENUSELECT:
+      // The submenu tells its owner what is selected in it.
+      if (TracksMenuBar()) MenuLoopSelect(m.WParam, m.LParam);
+      return false;
     case host::CM_MENUCHANGED:
-      HandleMenuChanged(m);
+      HandleMenuChanged(m, false);
       return true;
   }
   return false;
 }
 
-void TSkinForm::HandleMenuChanged(host::TMessage& m) {
+// The form library has put the changed menu back on the window: the bar
+// takes it off again and shows it.
+void TSkinForm::HandleMenuChanged(host::TMessage& m, bool from_form) {
   const bool saved = FSkinData->FramePaint;
   FSkinData->FramePaint = false;
-  Default(m);
+  if (from_form)
+    FFormHook.CallPrevious(m);
+  else
+    Default(m);
   FSkinData->FramePaint = saved;
+  if (!FMenuBar && GetMenu(FHandle) && !IsMDIChild() && FBorderKind != TBorderKind::NoCaption) {
+    // A menu given to a form that had none when it was skinned gets a band
+    // of its own; the client area moves below it, as under a system menu bar.
+    FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
+    FMenuBar = std::make_unique<TSkinMenuBar>(*this, *FSkinData);
+    FMenuBar->HostMenu = FHostForm ? FHostForm->Menu() : nullptr;
+    FMenuBar->BuildItems();
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else if (FMenuBar && FHostForm && !FHostForm->Menu()) {
+    // The items belonged to a menu that is gone.
+    FMenuBar->Clear();
+    PaintFrame();
+  } else if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FHandle)) {
+    FMenuBar->MenuHandle = GetMenu(FHandle);
+    FMenuBar->BuildItems();
+  }
+  if (GetMenu(FHandle)) SetMenu(FHandle, nullptr);
 }
 
 void TSkinForm::Stage3(host::TMessage& m) {
@@ -235,6 +271,9 @@ void TSkinForm::FormHook(host::TMessage& m) {
     case host::CM_DIALOGCHAR:
       HandleDialogChar(m);
       return;
+    case host::CM_MENUCHANGED:
+      HandleMenuChanged(m, true);
+      return;
   }
   FFormHook.CallPrevious(m);
 }
@@ -244,6 +283,11 @@ void TSkinForm::FormHook(host::TMessage& m) {
 void TSkinForm::HandleDialogChar(host::TMessage& m) {
   FFormHook.CallPrevious(m);
   if (m.Result != 0) return;
+  if (TMenuBtn* item = ItemByAccelerator(static_cast<wchar_t>(m.WParam)); item && OnlyAltDown()) {
+    PostOpenItem(*item);
+    m.Result = 1;
+    return;
+  }
   if (IsMDIChild()) {
     if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIForm) {
       m.Result = manager->MDIForm->Perform(m.Msg, m.WParam, m.LParam);
@@ -281,7 +325,20 @@ void TSkinForm::ClientProc(host::TMessage& m) {
       PassToClient(m);
       if (FSkinFrame && manager) {
         manager->SetMDIMaximized(ActiveChildMaximized());
-        if (!SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, 0)) FSkinData->SetMenuUpdate(FSavedMenuUpdate);
+        if (!SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, 0)) {
+          FSkinData->SetMenuUpdate(FSavedMenuUpdate);
+          if (FMenuBar) FMenuBar->BuildItems();
+        }
+      }
+      return;
+    case WM_MDISETMENU:
+      PassToClient(m);
+      if (FSkinFrame) {
+        if (m.WParam && FMenuBar) {
+          FMenuBar->RebuildItems();
+          FMenuBar->Layout();
+        }
+        SetMenu(FHandle, nullptr);
       }
       return;
     case WM_MDITILE:

@@ -46,7 +46,10 @@ void TSkinForm::PaintFrame(HDC dc) {
         PaintCaption(target);
         if (FMenuBarHeight > 0) {
           const RECT bar{FBorderLeft, FBorderTop, FWidth - FBorderRight, FBorderTop + FMenuBarHeight};
-          FillRect(target, &bar, FSkinData->Elements().ButtonFaceBrush);
+          if (FMenuBar)
+            FMenuBar->PaintBar(target, bar);
+          else
+            FillRect(target, &bar, FSkinData->Elements().ButtonFaceBrush);
         }
       }
     }

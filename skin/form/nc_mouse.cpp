@@ -20,6 +20,14 @@ void Consume(host::TMessage& m) {
 
 POINT MessagePoint(const host::TMessage& m) { return {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}; }
 
+// The first item that shows on the bar.
+TMenuBtn* FirstMenuItem(const TSkinMenuBar* bar) {
+  if (!bar) return nullptr;
+  for (const auto& item : bar->Items)
+    if (item->Visible && !item->Caption.empty()) return item.get();
+  return nullptr;
+}
+
 }  // namespace
 
 POINT TSkinForm::ToWindowPoint(int screen_x, int screen_y) const {
@@ -46,7 +54,7 @@ void TSkinForm::HandleNcMouseMove(host::TMessage& m) {
   // An inactive window shows no hover look.
   if (!FActive) return;
   const POINT at = MessagePoint(m);
-  if (TNCObject* object = ButtonAt(ToWindowPoint(at.x, at.y))) {
+  if (TNCObject* object = ObjectAt(ToWindowPoint(at.x, at.y))) {
     object->MouseEnter();
     Consume(m);
     return;
@@ -57,10 +65,11 @@ void TSkinForm::HandleNcMouseMove(host::TMessage& m) {
 
 void TSkinForm::HandleNcLButtonDown(host::TMessage& m) {
   const POINT at = MessagePoint(m);
-  if (TNCObject* object = ButtonAt(ToWindowPoint(at.x, at.y))) {
+  if (TNCObject* object = ObjectAt(ToWindowPoint(at.x, at.y))) {
     if (!FActive) SetForegroundWindow(FHandle);
     object->MouseDown();
     Consume(m);
+    if (auto* item = dynamic_cast<TMenuBtn*>(object)) OpenItem(item);
     return;
   }
   // A maximised window is not dragged by its caption.
@@ -70,13 +79,15 @@ void TSkinForm::HandleNcLButtonDown(host::TMessage& m) {
 
 void TSkinForm::HandleNcLButtonUp(host::TMessage& m) {
   const POINT at = MessagePoint(m);
-  TWinSysButton* button = ButtonAt(ToWindowPoint(at.x, at.y));
-  if (!button) {
+  TNCObject* object = ObjectAt(ToWindowPoint(at.x, at.y));
+  if (!object) {
     Default(m);
     return;
   }
   Consume(m);
-  if (button != FHotObject) return;
+  // A menu-bar item opened its submenu on the press.
+  auto* button = dynamic_cast<TWinSysButton*>(object);
+  if (!button || button != FHotObject) return;
   button->MouseUp();
   DoButtonAction(at.x, at.y);
 }
@@ -196,12 +207,17 @@ void TSkinForm::HandleSysCommand(host::TMessage& m) {
     m.Result = 0;
     return;
   }
-  if (command == SC_KEYMENU && m.LParam == 0 && !GetCapture()) {
-    // F10 or Alt alone opens the first menu-bar item; without a menu bar
-    // nothing opens, and the system's keyboard menu mode never starts on a
-    // frame it no longer draws.
-    m.Result = 1;
-    return;
+  if (command == SC_KEYMENU && m.LParam != '-' && !GetCapture()) {
+    // F10 or Alt alone opens the first menu-bar item, Alt and a letter the
+    // item of that accelerator; the system's keyboard menu mode never starts
+    // on a frame it no longer draws.
+    const auto key = static_cast<wchar_t>(m.LParam);
+    TMenuBtn* item = key == 0 ? FirstMenuItem(FMenuBar.get()) : ItemByAccelerator(key);
+    if (key == 0 || item) {
+      m.Result = 1;
+      OpenItem(item);
+      return;
+    }
   }
   switch (command) {
     case SC_MINIMIZE:

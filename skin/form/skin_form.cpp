@@ -42,7 +42,9 @@ TSkinForm::TSkinForm(host::TComponent* owner)
 TSkinForm::~TSkinForm() {
   // A skinner freed while still hooked in (its set-up failed half-way) lets go first.
   ReleaseHooks();
+  ForgetMenuLoop();
   FreeControls();
+  FMenuBar.reset();
   FreeButtons();
   FSysPopup.reset();
   if (TSkinManage* manager = TSkinManage::Instance(); manager && manager == FOwnerToken) manager->RemoveSkinForm(this);
@@ -157,6 +159,12 @@ void TSkinForm::PrepareWindow(TSkinData* data) {
 
   if (FSkinFrame) {
     FMenuHandle = GetMenu(FHandle);
+    if (FMenuHandle && !IsMDIChild()) {
+      FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
+      FMenuBar = std::make_unique<TSkinMenuBar>(*this, *data);
+      if (FHostForm) FMenuBar->HostMenu = FHostForm->Menu();
+      FMenuBar->BuildItems();
+    }
     const bool maximized_child = IsMDIChild() && manager && manager->MDIMaximized;
     if (!maximized_child && FWindowState != TWindowState::Minimized) SetCaptionStyle(false);
     ReadFrameMetrics();
@@ -320,6 +328,10 @@ void TSkinForm::Detach() {
   RestoreFormColor();
   SetSysMenuStyle(true);
   SetCaptionStyle(true);
+  if (FMenuBar) {
+    SetMenu(FHandle, FMenuBar->MenuHandle);
+    FMenuBar.reset();
+  }
   if (FRedrawOff) {
     // Skin-now never came: the window is still at its own size, only its drawing is off.
     SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
@@ -350,6 +362,10 @@ void TSkinForm::DetachOnDestroy() {
   ReleaseHooks();
   FreeControls();
   ReleaseMenus();
+  // The menu stays off the window: a host form's menu is the form library's
+  // to free, while a bare window's menu would have gone with the window.
+  if (FMenuBar && !FHostForm && FMenuBar->MenuHandle) DestroyMenu(FMenuBar->MenuHandle);
+  FMenuBar.reset();
 }
 
 void TSkinForm::FreeControls() {

@@ -18,6 +18,7 @@
 #include "host/gdi/handles.h"
 #include "host/graphics/dib_bitmap.h"
 #include "host/system/timer.h"
+#include "skin/form/menu_bar.h"
 #include "skin/form/nc_object.h"
 
 namespace host {
@@ -118,6 +119,20 @@ public:
   void ShowSystemMenu(POINT screen);
   void BuildSystemMenu();
   void HoverTick();
+  // The caption button, else the menu-bar item, at a window point.
+  TNCObject* ObjectAt(POINT p);
+
+  // The menu bar. OpenItem tracks the item's submenu and says whether it had one.
+  bool OpenItem(TMenuBtn* item);
+  // Opens the item through a posted click, after any submenu that shows has closed.
+  void PostOpenItem(const TMenuBtn& item);
+  TMenuBtn* ItemByAccelerator(wchar_t key) const;
+  // No separator at either end of the item's submenu, none next to another.
+  static void TrimSeparators(host::TMenuItem& item);
+  // WM_MENUSELECT of the submenu the bar tracks.
+  void MenuLoopSelect(WPARAM wparam, LPARAM lparam);
+  // This skinner's bar has a submenu open.
+  bool TracksMenuBar() const;
 
   // Owner-drawn menu items in the skin.
   void HookMainMenus(host::TForm& form, bool on);
@@ -206,8 +221,9 @@ public:
   std::unique_ptr<host::TPopupMenu> FSysPopup;
   HWND FMDIClient = nullptr;
   HMENU FMenuHandle = nullptr;
-  HMENU FTrackedMenu = nullptr;  // the menu-bar submenu being tracked
   HMENU FSysMenu = nullptr;
+  HMENU FTrackedMenu = nullptr;  // the submenu last opened from the menu bar
+  std::unique_ptr<TSkinMenuBar> FMenuBar;
   std::int32_t FSavedColor = 0;
   DWORD FStyle = 0;
   TNCObject* FHotObject = nullptr;
@@ -238,8 +254,12 @@ private:
   void ClientProc(host::TMessage& m);
   void PassToClient(host::TMessage& m);
   void HandleSize(host::TMessage& m);
-  void HandleMenuChanged(host::TMessage& m);
+  // from_form: the notification came through the host form's slot.
+  void HandleMenuChanged(host::TMessage& m, bool from_form);
   void HandleDialogChar(host::TMessage& m);
+  void HandleOpenMenuAt(host::TMessage& m);
+  // The menu loop forgets a skinner that goes.
+  void ForgetMenuLoop();
   void HandleCtlColor(host::TMessage& m);
   void InstallWindowProc();
   // Gives the window, its host form and its MDI client their own procedures back.
