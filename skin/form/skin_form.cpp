@@ -291,6 +291,8 @@ void TSkinForm::SkinChanged() {
     FHostForm->SetHeight(FHostForm->Height() - 1);
   }
   FState = flRunning;
+  // The client area and every control show the new skin's colours at once.
+  RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TSkinForm::RestoreFormColor() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <cstring>
 #include <map>
 #include <string>
@@ -58,6 +59,7 @@ public:
     CloseHandle(process_.hProcess);
   }
   HWND Form() const { return form_; }
+  DWORD Id() const { return process_.dwProcessId; }
   // The form's own child windows, by class.
   std::map<std::wstring, std::vector<HWND>> Children() const {
     std::map<std::wstring, std::vector<HWND>> out;
@@ -125,6 +127,108 @@ TEST(GalleryProgram, WithoutSkinTheControlsKeepTheirSystemStyles) {
   for (HWND c : children[L"ComboBox"]) combo_kinds.push_back(style(c) & 3);
   std::sort(combo_kinds.begin(), combo_kinds.end());
   EXPECT_EQ(combo_kinds, (std::vector<LONG>{CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST}));
+}
+
+// The window as the screen shows it, one colour per pixel, row by row.
+std::vector<COLORREF> Capture(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  std::vector<COLORREF> pixels(static_cast<const COLORREF*>(bits), static_cast<const COLORREF*>(bits) + w * h);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+double SameShare(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  if (a.size() != b.size() || a.empty()) return 0;
+  std::size_t same = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) same += a[i] == b[i];
+  return static_cast<double>(same) / static_cast<double>(a.size());
+}
+
+void Keys(std::initializer_list<WORD> down) {
+  std::vector<INPUT> in;
+  for (WORD k : down) in.push_back(INPUT{INPUT_KEYBOARD, {.ki = {k, 0, 0, 0, 0}}});
+  for (auto it = down.end(); it != down.begin();) in.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*--it, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  Sleep(300);
+}
+
+HWND WaitForDialog(DWORD process) {
+  for (int i = 0; i < 100; ++i) {
+    HWND found = nullptr;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      if (pid == process && IsWindowVisible(w) && ClassOf(w) == L"#32770") found = w;
+    }
+    if (found) return found;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+std::wstring DarkSkin() {
+  std::wstring path = L"Z:" + Widen(BRINDLE_SKINS_DIR) + L"/dark.skn";
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+// The skin a running gallery opens through File, "Open skin..." looks as
+// the same skin does from the start, on the whole window.
+TEST(GalleryProgram, OpeningASkinFromTheMenuRepaintsTheWindowInIt) {
+  std::vector<COLORREF> dark;
+  {
+    Gallery reference((L"--skin \"" + DarkSkin() + L"\"").c_str());
+    ASSERT_NE(reference.Form(), nullptr);
+    dark = Capture(reference.Form());
+  }
+  Gallery gallery(L"");
+  ASSERT_NE(gallery.Form(), nullptr);
+  SetForegroundWindow(gallery.Form());
+  Sleep(300);
+  const std::vector<COLORREF> before = Capture(gallery.Form());
+  Keys({VK_MENU, 'F'});
+  Keys({'O'});
+  HWND dialog = WaitForDialog(gallery.Id());
+  ASSERT_NE(dialog, nullptr) << "Alt+F, O opens the open dialog";
+  EXPECT_EQ(SendMessageW(dialog, kSkinnedQuery, 0, 0), 1);
+  HWND edit = GetDlgItem(dialog, 0x47C);
+  if (!edit) edit = GetDlgItem(dialog, 0x480);
+  while (edit && ClassOf(edit) != L"Edit") edit = GetWindow(edit, GW_CHILD);
+  ASSERT_NE(edit, nullptr);
+  // The folder first (the dialog moves into it and stays), then the file's name.
+  const std::wstring path = DarkSkin();
+  const std::size_t slash = path.rfind(L'\\');
+  const auto open = [&](const std::wstring& text, bool wait) {
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const auto ok = reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK));
+    if (wait)
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), ok);
+    else
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), ok);
+  };
+  open(path.substr(0, slash), true);
+  open(path.substr(slash + 1), false);
+  for (int i = 0; i < 50 && IsWindow(dialog); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindow(dialog));
+  // The skin change is carried out by the manager's timer, then repainted.
+  std::vector<COLORREF> after;
+  for (int i = 0; i < 50 && SameShare(after = Capture(gallery.Form()), dark) <= 0.99; ++i) Sleep(100);
+  EXPECT_LT(SameShare(before, after), 0.5) << "the window changed its look";
+  // The caret and the focus rectangle may sit elsewhere: nearly every pixel, not every one.
+  EXPECT_GT(SameShare(after, dark), 0.99);
 }
 
 }  // namespace
