@@ -26,12 +26,16 @@ UINT NextCommand() {
 
 }  // namespace
 
+// Read once: every item of every menu asks for it, and asking the system is slow.
 LOGFONTW MenuFontInfo() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return metrics.lfMenuFont;
-  LOGFONTW font{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+  static const LOGFONTW font = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return metrics.lfMenuFont;
+    LOGFONTW fallback{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
+    return fallback;
+  }();
   return font;
 }
 

@@ -265,21 +265,44 @@ void TSkinForm::DrawMenuItem(host::TMessage& m) {
   m.Result = TRUE;
 }
 
-host::DibBitmap TSkinForm::ItemBackground(HMENU menu, HDC target, const RECT& r) const {
-  host::DibBitmap bitmap(r.right - r.left, r.bottom - r.top);
+host::DibBitmap& TSkinForm::ItemBackground(HMENU menu, HDC target, const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (FItemBitmap.Width() != w || FItemBitmap.Height() != h) {
+    FItemBitmap.SetSize(w, h);
+    FItemBitmap.GetCanvas().SetFont(host::MenuFontInfo());
+  }
+  if (FItemBitmap.Empty()) return FItemBitmap;
   const TSkinManage* manager = TSkinManage::Instance();
   const TSkinPopupMenu* popup = manager ? manager->PopupFor(menu) : nullptr;
   if (popup && !popup->Background.Empty()) {
     const POINT offset = ClientOffset(target);
-    BitBlt(bitmap.Dc(), 0, 0, bitmap.Width(), bitmap.Height(), popup->Background.Dc(), r.left + offset.x,
-           r.top + offset.y, SRCCOPY);
+    BitBlt(FItemBitmap.Dc(), 0, 0, w, h, popup->Background.Dc(), r.left + offset.x, r.top + offset.y, SRCCOPY);
   } else {
-    const host::Brush brush(CreateSolidBrush(Rgb(FSkinData->Elements().Colours.Menu)));
-    const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
-    FillRect(bitmap.Dc(), &all, brush);
+    FItemBitmap.GetCanvas().SetBrushColour(Rgb(FSkinData->Elements().Colours.Menu));
+    FItemBitmap.GetCanvas().FillRect({0, 0, w, h});
   }
-  bitmap.GetCanvas().SetFont(host::MenuFontInfo());
-  return bitmap;
+  return FItemBitmap;
+}
+
+void TSkinForm::DrawItemFace(host::DibBitmap& bitmap, int k) {
+  const auto& element = FSkinData->Elements().MenuItem;
+  const int w = bitmap.Width(), h = bitmap.Height();
+  auto face = std::find_if(FItemFaces.begin(), FItemFaces.end(), [&](const ItemFace& f) {
+    return f.element == element.get() && f.k == k && f.width == w && f.height == h;
+  });
+  if (face == FItemFaces.end()) {
+    // A few sizes at a time: the items of the menus that are showing.
+    if (FItemFaces.size() >= 8) FItemFaces.clear();
+    FItemFaces.push_back({element.get(), k, w, h,
+                          ComposeSkinElement({0, 0, w, h}, element->Image, element->Margins(), k, 5,
+                                             element->Tile == 1, Strip::Horizontal)});
+    face = FItemFaces.end() - 1;
+  }
+  if (face->picture.Empty()) return;
+  if (element->Trans == 1)
+    CopyKeyedFrame(bitmap, 0, 0, face->picture, 1, 1, kSkinColourKey);
+  else
+    BitBlt(bitmap.Dc(), 0, 0, w, h, face->picture.Dc(), 0, 0, SRCCOPY);
 }
 
 void TSkinForm::PaintItem(host::TMenuItem& item, host::Canvas& target, bool selected, const RECT& r) {
@@ -290,12 +313,11 @@ void TSkinForm::PaintItem(host::TMenuItem& item, host::Canvas& target, bool sele
   }
   if (item.Parent())
     if (TSkinManage* manager = TSkinManage::Instance()) manager->AssignPopupMenu(item.MenuHandle());
-  host::DibBitmap bitmap = ItemBackground(item.MenuHandle(), target.Handle(), r);
+  host::DibBitmap& bitmap = ItemBackground(item.MenuHandle(), target.Handle(), r);
   if (bitmap.Empty()) return;
   const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
   if (!item.IsLine()) {
-    DrawSkinElement(bitmap.Dc(), all, element->Image, element->Margins(), selected ? 4 : 1, 5, element->Trans == 1,
-                    element->Tile == 1, Strip::Horizontal);
+    DrawItemFace(bitmap, selected ? 4 : 1);
     PaintItemContent(item, bitmap.GetCanvas(), selected, all);
     target.Draw(r.left, r.top, bitmap);
     return;
@@ -306,12 +328,11 @@ void TSkinForm::PaintItem(host::TMenuItem& item, host::Canvas& target, bool sele
 
 void TSkinForm::PaintWin32Item(HMENU menu, host::TMenuItem& item, bool selected, const RECT& r, host::Canvas& target) {
   const auto& element = FSkinData->Elements().MenuItem;
-  host::DibBitmap bitmap = ItemBackground(menu, target.Handle(), r);
+  host::DibBitmap& bitmap = ItemBackground(menu, target.Handle(), r);
   if (bitmap.Empty()) return;
   const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
   if (element)
-    DrawSkinElement(bitmap.Dc(), all, element->Image, element->Margins(), selected ? 4 : 1, 5, element->Trans == 1,
-                    element->Tile == 1, Strip::Horizontal);
+    DrawItemFace(bitmap, selected ? 4 : 1);
   else if (selected) {
     bitmap.GetCanvas().SetBrushColour(Rgb(FSkinData->Elements().Colours.Hilight));
     bitmap.GetCanvas().FillRect(all);

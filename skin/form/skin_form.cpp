@@ -284,6 +284,7 @@ void TSkinForm::SkinChanged() {
   }
   for (TSkinControl* control : std::vector<TSkinControl*>(FControls)) control->SkinChanged();
   if (FHostForm) HookPopupMenus(*FHostForm, true);
+  FItemFaces.clear();
   FState = flReskinning;
   if (FSkinFrame && FHostForm) {
     FitWindowSize(true);

@@ -154,8 +154,12 @@ public:
   void PaintItemText(host::TMenuItem& item, host::Canvas& canvas, UINT format, bool selected, RECT& rect,
                      std::wstring text);
   void PaintSeparator(host::Canvas& target, const RECT& rect);
-  // The item's rectangle of the popup's background picture, or the menu colour.
-  host::DibBitmap ItemBackground(HMENU menu, HDC target, const RECT& rect) const;
+  // The item's rectangle of the popup's background picture, or the menu
+  // colour, in the item bitmap that every item paint reuses.
+  host::DibBitmap& ItemBackground(HMENU menu, HDC target, const RECT& rect);
+  // Frame k of the menu-item picture on the item bitmap; the composed
+  // pictures are kept, as the items of a menu share their size.
+  void DrawItemFace(host::DibBitmap& bitmap, int k);
 
   // Message handlers by Part of the dispatch.
   void HandleNcCalcSize(host::TMessage& m);
@@ -235,6 +239,13 @@ public:
   std::vector<TSkinControl*> FControls;
   host::Canvas* FControlCanvas = nullptr;
   host::DibBitmap FIconBitmap, FCaptionBitmap;
+  host::DibBitmap FItemBitmap;
+  struct ItemFace {
+    const void* element;
+    int k, width, height;
+    host::DibBitmap picture;
+  };
+  std::vector<ItemFace> FItemFaces;
   int FWidth = 0, FHeight = 0;
   int FRgnWidth = 0, FRgnHeight = 0;
   bool FActive = true;
