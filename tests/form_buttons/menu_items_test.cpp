@@ -3,6 +3,8 @@
 // one plain colour per frame here, read back from the screen.
 #include "button_test_support.h"
 #include "host/menus/popup_menu.h"
+#include "skin/form/skin_form.h"
+#include "skin/manager/skin_manage.h"
 
 namespace buttons_test {
 namespace {
@@ -100,6 +102,44 @@ TEST_F(MenuItemsTest, TheSystemMenuIsDrawnByTheSamePainter) {
   form_test::Pump(600);
   EXPECT_EQ(hovered, kItemFrames[3]);
   EXPECT_EQ(other, kItemFrames[0]);
+}
+
+// A window of a plain class with a Win32 menu: its submenu's items have no
+// form-library item and are drawn from temporary ones.
+TEST_F(MenuItemsTest, ABareWindowsSubmenuIsDrawnByThePainterToo) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TBareMenuWindow";
+  RegisterClassW(&wc);
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, 0x5001, L"&Open");
+  AppendMenuW(file, MF_STRING | MF_GRAYED, 0x5002, L"Greyed");
+  HMENU bar = CreateMenu();
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  HWND window = CreateWindowExW(0, wc.lpszClassName, L"Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                nullptr, bar, wc.hInstance, nullptr);
+  SetForegroundWindow(window);
+  form_test::Pump(400);
+  skin::TSkinForm* skinner = skin::TSkinManage::Instance()->FindSkinForm(window);
+  ASSERT_TRUE(skinner);
+  EXPECT_EQ(GetMenu(window), nullptr) << "the bar took the menu";
+  COLORREF opened = 0, greyed = 0;
+  bool shadow_text = false;
+  MenuWatch watch([&](const SeenMenu& menu, int) {
+    opened = Beside(ItemRect(menu, 0));  // the first item is selected as the submenu opens
+    greyed = Beside(ItemRect(menu, 1));
+    shadow_text = HasPixel(ItemRect(menu, 1), kShadow);
+    return false;
+  });
+  Click(OnScreen(window, skinner->FBorderLeft + 10, skinner->FBorderTop + skinner->FMenuBarHeight / 2));
+  ASSERT_TRUE(form_test::PumpUntil([&] { return !watch.seen.empty(); }));
+  form_test::Pump(400);
+  EXPECT_TRUE(watch.seen[0].all_owner_drawn);
+  EXPECT_EQ(opened, kItemFrames[3]);
+  EXPECT_EQ(greyed, kItemFrames[0]);
+  EXPECT_TRUE(shadow_text);
+  DestroyWindow(window);
 }
 
 }  // namespace
