@@ -231,4 +231,28 @@ TEST(GalleryProgram, OpeningASkinFromTheMenuRepaintsTheWindowInIt) {
   EXPECT_GT(SameShare(after, dark), 0.99);
 }
 
+// File, "Skinning" switches the skin off and on again, and the window's
+// menu goes to the system and comes back to the skinned bar with it.
+TEST(GalleryProgram, TheSkinningItemSwitchesTheSkinOffAndOn) {
+  Gallery gallery(L"");
+  ASSERT_NE(gallery.Form(), nullptr);
+  SetForegroundWindow(gallery.Form());
+  Sleep(300);
+  const auto skinned = [&] { return SendMessageW(gallery.Form(), kSkinnedQuery, 0, 0) == 1; };
+  const auto wait_for = [&](bool on) {
+    for (int i = 0; i < 50 && skinned() != on; ++i) Sleep(100);
+    return skinned() == on;
+  };
+  ASSERT_TRUE(skinned());
+  EXPECT_EQ(GetMenu(gallery.Form()), nullptr) << "the skinned bar holds the menu";
+  Keys({VK_MENU, 'F'});
+  Keys({'S'});
+  ASSERT_TRUE(wait_for(false));
+  EXPECT_NE(GetMenu(gallery.Form()), nullptr) << "the system's menu bar is back";
+  Keys({VK_MENU, 'F'});
+  Keys({'S'});
+  EXPECT_TRUE(wait_for(true));
+  EXPECT_EQ(GetMenu(gallery.Form()), nullptr);
+}
+
 }  // namespace
