@@ -15,16 +15,18 @@ namespace skin {
 namespace {
 
 // Frames of the "Scrollbar" strip (numbered from 1): each arrow has normal,
-// pressed, disabled and hot; the grippers normal, pressed and hot.
+// pressed and hot in the first, second and fourth of its four frames; a
+// disabled bar shows its arrows as normal. The grippers: normal, pressed, hot.
 constexpr int kArrowFrames = 23;
 constexpr int kLeftArrow = 1, kRightArrow = 5, kUpArrow = 9, kDownArrow = 13;
 constexpr int kHorzGripper = 17, kVertGripper = 20;
 constexpr int kDefaultThumbFrames = 3;
 
-int ArrowFrame(int first, bool enabled, bool hot, bool pressed) {
-  if (!enabled) return first + 2;
-  if (hot) return first + (pressed ? 1 : 3);
-  return first;
+int ArrowFrame(int first, bool hot, bool pressed) { return hot ? first + (pressed ? 1 : 3) : first; }
+
+bool IsOverlayOf(HWND window, HWND target) {
+  const auto* overlay = dynamic_cast<TWScrollbar*>(host::TWinControl::FromHandle(window));
+  return overlay && overlay->TargetWindow == target;
 }
 
 }  // namespace
@@ -113,10 +115,14 @@ void TWScrollbar::Place() {
   POINT at = BarOrigin;
   ScreenToClient(GetParent(TargetWindow), &at);
   HWND self = Handle();
-  // Directly above the target, so that the target's own drawing of the bar stays underneath.
+  // Directly above the target, so that the target's own drawing of the bar
+  // stays underneath. A target's two overlays share that place: one already
+  // there keeps it rather than trading places with the other at every move.
   HWND above = GetWindow(TargetWindow, GW_HWNDPREV);
-  const UINT zorder = above == self ? SWP_NOZORDER : 0;
-  SetWindowPos(self, above ? above : HWND_TOP, at.x, at.y, width, height, zorder | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  bool placed = false;
+  for (HWND w = above; w && !placed && IsOverlayOf(w, TargetWindow); w = GetWindow(w, GW_HWNDPREV)) placed = w == self;
+  SetWindowPos(self, above ? above : HWND_TOP, at.x, at.y, width, height,
+               (placed ? SWP_NOZORDER : 0) | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   MoveWindow(self, at.x, at.y, width, height, TRUE);
   visible_ = true;
   Shown = true;
@@ -169,13 +175,13 @@ void TWScrollbar::WndProc(host::TMessage& m) {
   host::TWinControl::WndProc(m);
 }
 
-POINT TWScrollbar::PressPoint(LPARAM lparam) const {
+POINT TWScrollbar::PressPoint(LPARAM lparam) {
   POINT p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-  if (Mode != bmControl) {
-    p.x += BarOrigin.x;
-    p.y += BarOrigin.y;
-  }
-  return p;
+  if (Mode == bmControl) return p;
+  // Where the real bar is now: its window may have moved, or its frame
+  // changed, since the overlay was last placed.
+  if (BarInfo info; GetBarInfo(info)) BarOrigin = {info.bar.left, info.bar.top};
+  return {p.x + BarOrigin.x, p.y + BarOrigin.y};
 }
 
 void TWScrollbar::MouseMove(LPARAM lparam) {
@@ -271,8 +277,8 @@ void TWScrollbar::Paint(HDC dc) {
   const auto put = [&](int frame, int offset) {
     CopyKeyedFrame(picture, Vertical ? 0 : offset, Vertical ? offset : 0, arrows, frame, kArrowFrames, kSkinColourKey);
   };
-  put(ArrowFrame(Vertical ? kUpArrow : kLeftArrow, enabled, HotPart == SB_LINEUP, Pressed), 0);
-  put(ArrowFrame(Vertical ? kDownArrow : kRightArrow, enabled, HotPart == SB_LINEDOWN, Pressed), BarLength - arrow);
+  put(ArrowFrame(Vertical ? kUpArrow : kLeftArrow, HotPart == SB_LINEUP, Pressed), 0);
+  put(ArrowFrame(Vertical ? kDownArrow : kRightArrow, HotPart == SB_LINEDOWN, Pressed), BarLength - arrow);
 
   if (Pressed && HotPart == SB_THUMBTRACK && Mode != bmControl) {
     TrackThumb();

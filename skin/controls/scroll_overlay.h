@@ -63,7 +63,8 @@ private:
   };
   bool GetBarInfo(BarInfo& info) const;
   void Attach(TSkinControl* skinner, HWND window, int mode);
-  POINT PressPoint(LPARAM lparam) const;
+  // The press point as the real bar takes it (screen, or the control's client).
+  POINT PressPoint(LPARAM lparam);
   void MouseMove(LPARAM lparam);
   void Press(LPARAM lparam);
   void Release(LPARAM lparam);
