@@ -205,7 +205,7 @@ void TSkinForm::HandleMenuChanged(host::TMessage& m, bool from_form) {
     FMenuBar->MenuHandle = GetMenu(FHandle);
     FMenuBar->BuildItems();
   }
-  if (GetMenu(FHandle)) SetMenu(FHandle, nullptr);
+  if (FMenuBar && GetMenu(FHandle)) SetMenu(FHandle, nullptr);
 }
 
 void TSkinForm::Stage3(host::TMessage& m) {

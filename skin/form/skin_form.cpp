@@ -159,7 +159,8 @@ void TSkinForm::PrepareWindow(TSkinData* data) {
 
   if (FSkinFrame) {
     FMenuHandle = GetMenu(FHandle);
-    if (FMenuHandle && !IsMDIChild()) {
+    // A window without a caption keeps the system's frame, and its menu bar with it.
+    if (FMenuHandle && !IsMDIChild() && FBorderKind != TBorderKind::NoCaption) {
       FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
       FMenuBar = std::make_unique<TSkinMenuBar>(*this, *data);
       if (FHostForm) FMenuBar->HostMenu = FHostForm->Menu();

@@ -327,6 +327,24 @@ TEST_F(MenuBarTest, ANestedSubmenuKeepsItsOwnPopupWhenItsParentIsDrawnMeanwhile)
   EXPECT_EQ(nesteds, nested);
 }
 
+TEST_F(MenuBarTest, AFormWithoutCaptionKeepsTheSystemsMenuBar) {
+  auto bare = form_test::MakeForm(500, 300, 200, 80, host::TFormBorderStyle::bsNone);
+  auto* menu = new host::TMainMenu(bare.get());
+  menu->Add("&Later").Add("&Sub");
+  bare->SetMenu(menu);
+  ASSERT_TRUE(form_test::ShowSkinned(*bare));
+  const HWND window = bare->WindowHandle();
+  EXPECT_EQ(GetMenu(window), menu->Handle());
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  EXPECT_GE(client.y - form_test::WindowRect(window).top, GetSystemMetrics(SM_CYMENU));
+  MenuWatch watch;
+  SetForegroundWindow(window);
+  Keys({VK_MENU, 'L'});
+  ASSERT_TRUE(PumpUntil([&] { return !watch.seen.empty(); }));
+  EXPECT_EQ(watch.seen[0].menu, menu->Items().Items(0).Handle());
+}
+
 TEST_F(MenuBarTest, SuperfluousSeparatorsAreHiddenAndComeBackBetweenItems) {
   const std::vector<UINT> whole = Commands({"New1", "Gap2", "Open1", "Recent1"});
   EXPECT_EQ(OpenFile().ids, whole);
