@@ -269,6 +269,9 @@ private:
   void HandleMenuChanged(host::TMessage& m, bool from_form);
   void HandleDialogChar(host::TMessage& m);
   void HandleOpenMenuAt(host::TMessage& m);
+  // Keeps the bar item at the index selected after a submenu closed, until
+  // it is chosen or the user leaves the bar.
+  void HoldItem(int index);
   // The menu loop forgets a skinner that goes.
   void ForgetMenuLoop();
   void HandleCtlColor(host::TMessage& m);

@@ -114,6 +114,23 @@ int CountPixels(HWND window, const RECT& r, const std::function<bool(POINT, COLO
   return count;
 }
 
+// Runs a step on a 50 ms timer, also inside the modal loops of menus, until it answers false.
+class TimerSteps {
+public:
+  explicit TimerSteps(std::function<bool()> step) : timer_(SetTimer(nullptr, 0, 50, &Tick)) { step_ = std::move(step); }
+  ~TimerSteps() {
+    KillTimer(nullptr, timer_);
+    step_ = nullptr;
+  }
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (step_ && !step_()) step_ = nullptr;
+  }
+  static inline std::function<bool()> step_;
+  UINT_PTR timer_;
+};
+
 // Redraws a window as the next popup-menu window is created, before that one has drawn anything.
 struct RedrawOnNextMenu {
   static inline HHOOK hook;
@@ -292,6 +309,33 @@ TEST_F(MenuBarTest, ChoosingAnItemRunsItsClickOnceAndAnItemWithoutSubmenuOpensNo
   Pump(300);
   EXPECT_EQ(clicks_["Run1"], 1);
   EXPECT_EQ(watch.seen.size(), 1u);
+}
+
+TEST_F(MenuBarTest, PassingOverAnItemWithoutSubmenuSelectsItAndOnlyEnterOrAClickRunsIt) {
+  for (const bool by_keys : {true, false}) {
+    // Keys: File, Edit, then Run; the mouse: from File straight to Run.
+    MenuWatch watch([&](const SeenMenu&, int tick) {
+      if (tick == 0) by_keys ? Keys({VK_RIGHT}) : MoveMouse(At(2));
+      return true;
+    });
+    int runs_while_held = -1, ticks = 0;
+    COLORREF frame = 0;
+    TimerSteps steps([&] {
+      if (Bar(2).State != skin::TNCObject::stHot || form_test::FindProcessWindow(L"#32768") || ++ticks < 3) return true;
+      runs_while_held = clicks_["Run1"];
+      frame = form_test::ScreenPixel(form_test::WindowRect(window_).left + Bar(2).Bounds.left, At(2).y);
+      by_keys ? Keys({VK_RETURN}) : Click(At(2));
+      return false;
+    });
+    by_keys ? Keys({VK_F10}) : Click(At(0));
+    ASSERT_TRUE(PumpUntil([&] { return clicks_["Run1"] > 0 && !skinner_->FInMenuLoop; }, 5000)) << by_keys;
+    Pump(100);
+    EXPECT_EQ(runs_while_held, 0) << by_keys;
+    EXPECT_EQ(frame, kHilight) << by_keys;
+    EXPECT_EQ(clicks_["Run1"], 1) << by_keys;
+    EXPECT_EQ(watch.seen.size(), by_keys ? 2u : 1u);
+    clicks_["Run1"] = 0;
+  }
 }
 
 TEST_F(MenuBarTest, ANestedSubmenuKeepsItsOwnPopupWhenItsParentIsDrawnMeanwhile) {
