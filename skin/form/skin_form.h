@@ -20,6 +20,7 @@
 #include "host/system/timer.h"
 #include "skin/form/menu_bar.h"
 #include "skin/form/nc_object.h"
+#include "skin/form/window_change.h"
 
 namespace host {
 class TMainMenu;
@@ -201,7 +202,8 @@ public:
   std::string FClassName;
   bool FSavedMenuUpdate = false;
   bool FSkinFrame = false;
-  bool FRedrawOff = false;  // WM_SETREDRAW off until skin-now
+  WindowChange FRedrawOff;   // WM_SETREDRAW off until skin-now
+  WindowChange FCaptionOff;  // WS_CAPTION taken off while the skinner paints the caption
   RECT FClientRect{};
   DWORD FLastSysClick = 0;
   DWORD FDoubleClickTime = 0;
