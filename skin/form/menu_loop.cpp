@@ -273,7 +273,8 @@ void TSkinForm::HoldItem(int index) {
         if (neighbour && neighbour->Submenu) next = neighbour;
         if (neighbour) index = neighbour->Index;
       }
-    } else if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && (msg.wParam == VK_MENU || msg.wParam == VK_F10)) {
+    } else if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) &&
+               (msg.wParam == VK_MENU || msg.wParam == VK_F10)) {
       // On the release, so that the system does not take it as a new start of menu mode.
       break;
     } else if (!IsKeyMessage(msg.message)) {
