@@ -182,13 +182,20 @@ bool TSkinForm::Stage2(host::TMessage& m) {
 // The form library has put the changed menu back on the window: the bar
 // takes it off again and shows it.
 void TSkinForm::HandleMenuChanged(host::TMessage& m, bool from_form) {
-  const bool saved = FSkinData->FramePaint;
-  FSkinData->FramePaint = false;
-  if (from_form)
-    FFormHook.CallPrevious(m);
-  else
-    Default(m);
-  FSkinData->FramePaint = saved;
+  {
+    // The frame is not painted while the form library sets the menu, and is
+    // painted again even when the application's handling of the change raises.
+    struct PaintBack {
+      TSkinData* data;
+      bool saved;
+      ~PaintBack() { data->FramePaint = saved; }
+    } const paint_back{FSkinData, FSkinData->FramePaint};
+    FSkinData->FramePaint = false;
+    if (from_form)
+      FFormHook.CallPrevious(m);
+    else
+      Default(m);
+  }
   if (!FMenuBar && GetMenu(FHandle) && !IsMDIChild() && FBorderKind != TBorderKind::NoCaption) {
     // A menu given to a form that had none when it was skinned gets a band
     // of its own; the client area moves below it, as under a system menu bar.
@@ -205,7 +212,7 @@ void TSkinForm::HandleMenuChanged(host::TMessage& m, bool from_form) {
     FMenuBar->MenuHandle = GetMenu(FHandle);
     FMenuBar->BuildItems();
   }
-  if (GetMenu(FHandle)) SetMenu(FHandle, nullptr);
+  if (FMenuBar && GetMenu(FHandle)) SetMenu(FHandle, nullptr);
 }
 
 void TSkinForm::Stage3(host::TMessage& m) {

@@ -397,10 +397,10 @@ void TSkinForm::PaintItemContent(host::TMenuItem& item, host::Canvas& canvas, bo
               measured.bottom + shift};
   PaintItemText(item, canvas, kDrawFormat | align, selected, placed, text);
   if (item.ShortCut().empty() || item.IsLine()) return;
+  // The shortcut shares the caption's rectangle, from the side the caption leaves free.
   RECT key = placed;
   if (rtl) {
     key.left = r.left + 11;
-    key.right = placed.left;
     PaintItemText(item, canvas, 0, selected, key, host::Widen(item.ShortCut()));
   } else {
     key.left = placed.right;

@@ -26,6 +26,9 @@ struct MenuLoop {
   POINT last_cursor{};
   bool first_key_posted = false;
   bool switching = false;
+  // The index of an item without a submenu that the loop passed onto: it is
+  // selected once the open submenu has closed, and runs only when chosen.
+  int held = -1;
 };
 
 MenuLoop& Loop() {
@@ -133,8 +136,13 @@ LRESULT HookStep(int code, WPARAM wparam, MSG& msg) {
       break;
   }
   if (target && target->Index != loop.open_index) {
-    loop.switching = true;
-    form->PostOpenItem(*target);
+    if (target->Submenu) {
+      loop.switching = true;
+      form->PostOpenItem(*target);
+    } else {
+      loop.held = target->Index;
+      EndMenu();
+    }
   }
   return result;
 }
@@ -167,7 +175,19 @@ void RemoveMenuHook() {
   loop.open_index = -1;
   loop.first_key_posted = false;
   loop.form = nullptr;
+  loop.held = -1;
 }
+
+// The mouse goes to the window for as long as the object lives.
+class MouseCapture {
+public:
+  explicit MouseCapture(HWND window) { SetCapture(window); }
+  ~MouseCapture() { ReleaseCapture(); }
+  MouseCapture(const MouseCapture&) = delete;
+  MouseCapture& operator=(const MouseCapture&) = delete;
+};
+
+bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
 }  // namespace
 
@@ -210,9 +230,64 @@ bool TSkinForm::OpenItem(TMenuBtn* item) {
   // nothing of them is touched after it closed.
   if (item->Enabled) TrackPopupMenu(submenu, FRightToLeft ? kTrackFlags | TPM_RIGHTALIGN : kTrackFlags, at.x, at.y, 0,
                                     FHandle, nullptr);
+  const int held = loop.held;
   RemoveMenuHook();
   FInMenuLoop = false;
+  if (held >= 0) HoldItem(held);
   return true;
+}
+
+// Menu mode on the bar alone: the item stays selected, the arrow keys and the
+// mouse move across the bar, Enter or a click runs the item, Escape, Alt or a
+// click elsewhere leave.
+void TSkinForm::HoldItem(int index) {
+  const MouseCapture capture(FHandle);
+  FInMenuLoop = true;
+  TMenuBtn* next = nullptr;  // to open or run when the hold ends
+  MSG msg;
+  while (GetCapture() == FHandle && !next) {
+    TMenuBtn* held = FMenuBar ? FMenuBar->Item(index) : nullptr;
+    if (!held) break;
+    // A repaint of the frame clears the hot look.
+    if (FHotObject != held) held->MouseEnter();
+    if (!GetMessageW(&msg, nullptr, 0, 0)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TMenuBtn* over = nullptr;
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONDOWN)
+      over = FMenuBar->ItemAt(ToWindowPoint(msg.pt.x, msg.pt.y));
+    if (msg.message == WM_MOUSEMOVE) {
+      if (over && over->Submenu) next = over;
+      if (over) index = over->Index;
+    } else if (msg.message == WM_LBUTTONDOWN) {
+      if (!over) break;
+      next = over;
+    } else if (msg.message == WM_KEYDOWN) {
+      WPARAM key = msg.wParam;
+      if (FMenuBar->RightToLeft() && (key == VK_LEFT || key == VK_RIGHT)) key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
+      if (key == VK_ESCAPE) break;
+      if (key == VK_RETURN) next = held;
+      if (key == VK_LEFT || key == VK_RIGHT) {
+        TMenuBtn* neighbour = Neighbour(*FMenuBar, index, key == VK_LEFT ? -1 : 1);
+        if (neighbour && neighbour->Submenu) next = neighbour;
+        if (neighbour) index = neighbour->Index;
+      }
+    } else if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) &&
+               (msg.wParam == VK_MENU || msg.wParam == VK_F10)) {
+      // On the release, so that the system does not take it as a new start of menu mode.
+      break;
+    } else if (!IsKeyMessage(msg.message)) {
+      DispatchMessageW(&msg);
+    }
+  }
+  FInMenuLoop = false;
+  if (FHotObject) FHotObject->MouseLeave();
+  if (!next) return;
+  if (next->Submenu)
+    PostOpenItem(*next);
+  else if (next->Enabled)
+    PostMessageW(FHandle, WM_COMMAND, next->Command, 0);
 }
 
 void TSkinForm::PostOpenItem(const TMenuBtn& item) {

@@ -213,7 +213,7 @@ void TSkinForm::HandleSysCommand(host::TMessage& m) {
     // on a frame it no longer draws.
     const auto key = static_cast<wchar_t>(m.LParam);
     TMenuBtn* item = key == 0 ? FirstMenuItem(FMenuBar.get()) : ItemByAccelerator(key);
-    if (key == 0 || item) {
+    if ((key == 0 && FBorderKind != TBorderKind::NoCaption) || item) {
       m.Result = 1;
       OpenItem(item);
       return;

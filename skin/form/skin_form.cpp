@@ -150,7 +150,11 @@ void TSkinForm::PrepareWindow(TSkinData* data) {
   // Drawing stays off until skin-now, so the window never shows a half-skinned frame.
   if (!FIsChild && FSkinFrame && FBorderKind != TBorderKind::NoCaption) {
     SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-    FRedrawOff = true;
+    FRedrawOff.Made([window = FHandle] {
+      SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+      // What was not drawn meanwhile is drawn now.
+      RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    });
   }
   if (!IsNtFamily()) data->SetSkinControls(data->SkinControls() & ~Bit(xcSystemMenu));
   if (FMDIKind == TMDIKind::MainForm) FSavedMenuUpdate = data->MenuUpdate();
@@ -159,7 +163,8 @@ void TSkinForm::PrepareWindow(TSkinData* data) {
 
   if (FSkinFrame) {
     FMenuHandle = GetMenu(FHandle);
-    if (FMenuHandle && !IsMDIChild()) {
+    // A window without a caption keeps the system's frame, and its menu bar with it.
+    if (FMenuHandle && !IsMDIChild() && FBorderKind != TBorderKind::NoCaption) {
       FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
       FMenuBar = std::make_unique<TSkinMenuBar>(*this, *data);
       if (FHostForm) FMenuBar->HostMenu = FHostForm->Menu();
@@ -186,8 +191,7 @@ void TSkinForm::FinishAttach() {
   GetWindowRect(FHandle, &window);
   FOsFrameSize = {0, 0, (window.right - window.left) - FClientRect.right, (window.bottom - window.top) - FClientRect.bottom};
   if (!FIsChild && FSkinFrame) {
-    SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
-    FRedrawOff = false;
+    FRedrawOff.Undo();
     RedrawWindow(FHandle, nullptr, nullptr, RDW_ERASE | RDW_INTERNALPAINT | RDW_INVALIDATE);
   }
   if (FHostForm)
@@ -263,8 +267,18 @@ void TSkinForm::FitWindowSize(bool after_skin_change) {
 // Only a window that had a caption when it was skinned has its caption bits touched.
 void TSkinForm::SetCaptionStyle(bool on) {
   if (!(FCaps & capOwnCaption) || (FStyle & WS_CAPTION) != WS_CAPTION) return;
-  const auto style = static_cast<DWORD>(GetWindowLongW(FHandle, GWL_STYLE));
-  SetWindowLongW(FHandle, GWL_STYLE, static_cast<LONG>(on ? style | WS_CAPTION : style & ~WS_CAPTION));
+  auto set = [window = FHandle](bool caption) {
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(caption ? style | WS_CAPTION : style & ~WS_CAPTION));
+  };
+  set(on);
+  if (on)
+    FCaptionOff.Forget();
+  else
+    FCaptionOff.Made([set, window = FHandle] {
+      set(true);
+      SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChanged | SWP_NOACTIVATE);
+    });
 }
 
 void TSkinForm::SetSysMenuStyle(bool on) {
@@ -335,11 +349,8 @@ void TSkinForm::Detach() {
     SetMenu(FHandle, FMenuBar->MenuHandle);
     FMenuBar.reset();
   }
-  if (FRedrawOff) {
-    // Skin-now never came: the window is still at its own size, only its drawing is off.
-    SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
-    FRedrawOff = false;
-  }
+  // Before skin-now the window is still at its own size, only its drawing is off.
+  FRedrawOff.Undo();
   if (FState == flCreated) {
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kFrameChanged | SWP_NOACTIVATE);
   } else if (FState != flDestroying && (IsMDIChild() || !(FStyle & WS_CHILD))) {
@@ -360,6 +371,9 @@ void TSkinForm::DetachOnDestroy() {
     Detach();
     return;
   }
+  // The window takes its drawing state and its style with it.
+  FRedrawOff.Forget();
+  FCaptionOff.Forget();
   if (!Busy()) FSysPopup.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   ReleaseHooks();

@@ -20,6 +20,7 @@
 #include "host/system/timer.h"
 #include "skin/form/menu_bar.h"
 #include "skin/form/nc_object.h"
+#include "skin/form/window_change.h"
 
 namespace host {
 class TMainMenu;
@@ -201,7 +202,8 @@ public:
   std::string FClassName;
   bool FSavedMenuUpdate = false;
   bool FSkinFrame = false;
-  bool FRedrawOff = false;  // WM_SETREDRAW off until skin-now
+  WindowChange FRedrawOff;   // WM_SETREDRAW off until skin-now
+  WindowChange FCaptionOff;  // WS_CAPTION taken off while the skinner paints the caption
   RECT FClientRect{};
   DWORD FLastSysClick = 0;
   DWORD FDoubleClickTime = 0;
@@ -269,6 +271,9 @@ private:
   void HandleMenuChanged(host::TMessage& m, bool from_form);
   void HandleDialogChar(host::TMessage& m);
   void HandleOpenMenuAt(host::TMessage& m);
+  // Keeps the bar item at the index selected after a submenu closed, until
+  // it is chosen or the user leaves the bar.
+  void HoldItem(int index);
   // The menu loop forgets a skinner that goes.
   void ForgetMenuLoop();
   void HandleCtlColor(host::TMessage& m);

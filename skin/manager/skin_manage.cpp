@@ -244,6 +244,9 @@ bool TSkinManage::IsPopupSkinned(HWND window) const {
 }
 
 void TSkinManage::AssignPopupMenu(HMENU menu) {
+  // A menu already shown keeps its skinner: its items are drawn again while
+  // a newer popup, such as its own submenu, still waits for its menu.
+  if (PopupFor(menu)) return;
   for (auto it = PopupMenus.rbegin(); it != PopupMenus.rend(); ++it)
     if (!(*it)->MenuHandle) {
       (*it)->MenuHandle = menu;

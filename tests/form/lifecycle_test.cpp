@@ -3,8 +3,12 @@
 // system commands sent as WM_COMMAND.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 #include "form_test_support.h"
 #include "host/core/text.h"
+#include "host/menus/menu.h"
 #include "skin/form/engine_messages.h"
 
 using namespace form_test;
@@ -43,6 +47,30 @@ void ExpectSameLook(const WindowLook& a, const WindowLook& b) {
   EXPECT_EQ(a.client.cx, b.client.cx);
   EXPECT_EQ(a.client.cy, b.client.cy);
   EXPECT_EQ(a.region, b.region);
+}
+
+TEST_F(LifecycleTest, ASetUpThatRaisesLeavesTheWindowDrawnAndWithItsCaption) {
+  data_->SetSkinControls(data_->SkinControls() | Bit(xcMenuItem));
+  auto form = MakeForm(100, 100, 200, 100);
+  auto* menu = new host::TMainMenu(form.get());
+  menu->Add("&File").Add("&Open");
+  form->SetMenu(menu);
+  // The application's handling of a menu change raises as the skinner makes the menu owner-drawn.
+  bool raised = false;
+  form->WindowProc = [&raised, menu, own = form->WindowProc](host::TMessage& m) {
+    if (m.Msg == host::CM_MENUCHANGED && menu->OwnerDraw() && !std::exchange(raised, true))
+      throw std::runtime_error("menu changed");
+    own(m);
+  };
+  form->Show();
+  Pump(50);
+  ASSERT_TRUE(raised);
+  const HWND window = form->WindowHandle();
+  EXPECT_EQ(Manager().FindSkinForm(window), nullptr);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+  EXPECT_TRUE(style & WS_VISIBLE) << "drawing is on again";
+  EXPECT_TRUE(data_->FramePaint);
 }
 
 TEST_F(LifecycleTest, TheClientAreaKeepsTheStoredSizeInsideTheSkinsBorders) {

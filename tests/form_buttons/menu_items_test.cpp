@@ -82,6 +82,32 @@ TEST_F(MenuItemsTest, PopupItemsShowTheirFramesAndDisabledTextTheShadowColour) {
   EXPECT_TRUE(shadow_text);
 }
 
+// Wine never asks for an owner-drawn item of a right-to-left menu (it takes
+// the item's right-order flag for its own system-menu flag): the item is drawn
+// here as the form library draws it on WM_DRAWITEM.
+TEST_F(MenuItemsTest, ARightToLeftItemShowsItsShortcutOnTheLeft) {
+  form_test::TTestForm form(nullptr);
+  auto* popup = new host::TPopupMenu(&form);
+  popup->SetBiDiMode(host::TBiDiMode::bdRightToLeft);
+  host::TMenuItem& open = popup->Add("Open");
+  open.SetShortCut("Ctrl+O");
+  ASSERT_TRUE(ShowAsTestWindow(form));
+  host::DibBitmap picture(160, 18);
+  DRAWITEMSTRUCT d{ODT_MENU};
+  d.itemID = open.Command();
+  d.hDC = picture.Dc();
+  d.rcItem = {0, 0, picture.Width(), picture.Height()};
+  ASSERT_TRUE(popup->DrawItem(d));
+  const auto text_between = [&](int from, int to) {
+    for (int y = 0; y < picture.Height(); ++y)
+      for (int x = from; x < to; ++x)
+        if (picture.Pixel(x, y) == RGB(0, 0, 0)) return true;
+    return false;
+  };
+  EXPECT_TRUE(text_between(80, 160)) << "the caption";
+  EXPECT_TRUE(text_between(0, 80)) << "the shortcut";
+}
+
 TEST_F(MenuItemsTest, TheSystemMenuIsDrawnByTheSamePainter) {
   auto [form, skinner, window] = ShowTestWindow();
   ASSERT_TRUE(skinner);

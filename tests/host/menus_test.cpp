@@ -105,7 +105,10 @@ TEST_F(MenusTest, AStoredMainMenuBecomesTheWindowsMenuTree) {
   EXPECT_EQ(TextAt(file, 0), L"&Open...\tCtrl+O");
   EXPECT_TRUE(StateOf(file, Item("OpenItem").Command()) & MFS_DEFAULT);
   EXPECT_TRUE(StateOf(file, Item("Line").Command()) & MFT_SEPARATOR);
-  EXPECT_TRUE(StateOf(file, Item("Left").Command()) & (MFT_RADIOCHECK | MFS_CHECKED));
+  const UINT left = StateOf(file, Item("Left").Command());
+  EXPECT_TRUE(left & MFT_RADIOCHECK);
+  EXPECT_TRUE(left & MFS_CHECKED);
+  EXPECT_TRUE(StateOf(file, Item("Right").Command()) & MFT_RADIOCHECK);
   EXPECT_EQ(bar->FindItem(reinterpret_cast<UINT_PTR>(file), TMenu::FindKind::Handle), &Item("FileMenu"));
   EXPECT_EQ(bar->FindItem(Item("Right").Command(), TMenu::FindKind::Command), &Item("Right"));
 }

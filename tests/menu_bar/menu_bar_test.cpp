@@ -1,8 +1,10 @@
 // The skinned menu bar of a form whose main menu is stored with it: the band
 // that replaces the system's menu bar, its pictures read back from the
 // screen, and its submenus opened and switched by real input.
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <utility>
 
 #include "button_test_support.h"
 #include "host/app/application.h"
@@ -10,6 +12,8 @@
 #include "host/stream/form_reader.h"
 #include "skin/draw/skin_element.h"
 #include "skin/form/engine_messages.h"
+#include "skin/manager/popup_skinner.h"
+#include "skin/manager/skin_manage.h"
 
 namespace {
 
@@ -109,6 +113,37 @@ int CountPixels(HWND window, const RECT& r, const std::function<bool(POINT, COLO
     for (int x = 0; x < shot.Width(); ++x) count += test({r.left + x, r.top + y}, shot.Pixel(x, y));
   return count;
 }
+
+// Runs a step on a 50 ms timer, also inside the modal loops of menus, until it answers false.
+class TimerSteps {
+public:
+  explicit TimerSteps(std::function<bool()> step) : timer_(SetTimer(nullptr, 0, 50, &Tick)) { step_ = std::move(step); }
+  ~TimerSteps() {
+    KillTimer(nullptr, timer_);
+    step_ = nullptr;
+  }
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (step_ && !step_()) step_ = nullptr;
+  }
+  static inline std::function<bool()> step_;
+  UINT_PTR timer_;
+};
+
+// Redraws a window as the next popup-menu window is created, before that one has drawn anything.
+struct RedrawOnNextMenu {
+  static inline HHOOK hook;
+  static inline HWND window;
+  static LRESULT CALLBACK Proc(int code, WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = CallNextHookEx(hook, code, wparam, lparam);
+    wchar_t name[16] = {};
+    if (code == HCBT_CREATEWND && window && GetClassNameW(reinterpret_cast<HWND>(wparam), name, 16) &&
+        lstrcmpW(name, L"#32768") == 0)
+      RedrawWindow(std::exchange(window, nullptr), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return result;
+  }
+};
 
 class MenuBarTest : public ::testing::Test {
 protected:
@@ -274,6 +309,84 @@ TEST_F(MenuBarTest, ChoosingAnItemRunsItsClickOnceAndAnItemWithoutSubmenuOpensNo
   Pump(300);
   EXPECT_EQ(clicks_["Run1"], 1);
   EXPECT_EQ(watch.seen.size(), 1u);
+}
+
+TEST_F(MenuBarTest, PassingOverAnItemWithoutSubmenuSelectsItAndOnlyEnterOrAClickRunsIt) {
+  for (const bool by_keys : {true, false}) {
+    // Keys: File, Edit, then Run; the mouse: from File straight to Run.
+    MenuWatch watch([&](const SeenMenu&, int tick) {
+      if (tick == 0) by_keys ? Keys({VK_RIGHT}) : MoveMouse(At(2));
+      return true;
+    });
+    int runs_while_held = -1, ticks = 0;
+    COLORREF frame = 0;
+    TimerSteps steps([&] {
+      if (Bar(2).State != skin::TNCObject::stHot || form_test::FindProcessWindow(L"#32768") || ++ticks < 3) return true;
+      runs_while_held = clicks_["Run1"];
+      frame = form_test::ScreenPixel(form_test::WindowRect(window_).left + Bar(2).Bounds.left, At(2).y);
+      by_keys ? Keys({VK_RETURN}) : Click(At(2));
+      return false;
+    });
+    by_keys ? Keys({VK_F10}) : Click(At(0));
+    ASSERT_TRUE(PumpUntil([&] { return clicks_["Run1"] > 0 && !skinner_->FInMenuLoop; }, 5000)) << by_keys;
+    Pump(100);
+    EXPECT_EQ(runs_while_held, 0) << by_keys;
+    EXPECT_EQ(frame, kHilight) << by_keys;
+    EXPECT_EQ(clicks_["Run1"], 1) << by_keys;
+    EXPECT_EQ(watch.seen.size(), by_keys ? 2u : 1u);
+    clicks_["Run1"] = 0;
+  }
+}
+
+TEST_F(MenuBarTest, ANestedSubmenuKeepsItsOwnPopupWhenItsParentIsDrawnMeanwhile) {
+  RedrawOnNextMenu::hook = SetWindowsHookExW(WH_CBT, &RedrawOnNextMenu::Proc, nullptr, GetCurrentThreadId());
+  const skin::TSkinManage& manager = *skin::TSkinManage::Instance();
+  HWND parent = nullptr, nested = nullptr;
+  HWND parents = nullptr, nesteds = nullptr;  // the windows whose skinners hold the two menus
+  int since = -1;  // the tick at which the submenu showed
+  MenuWatch watch([&](const SeenMenu& menu, int tick) {
+    if (watch.seen.size() == 1 && tick == 0) {
+      parent = RedrawOnNextMenu::window = menu.window;
+      const auto recent = std::find(menu.ids.begin(), menu.ids.end(), Item("Recent1").Command()) - menu.ids.begin();
+      RECT r{};
+      GetMenuItemRect(nullptr, menu.menu, static_cast<UINT>(recent), &r);
+      MoveMouse({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    if (manager.PopupMenus.size() < 2) return tick < 30;
+    if (since < 0) since = tick;
+    if (tick - since < 3) return true;
+    nested = manager.PopupMenus.back()->MenuWindow;
+    const skin::TSkinPopupMenu* file = manager.PopupFor(Item("File1").Handle());
+    const skin::TSkinPopupMenu* recent = manager.PopupFor(Item("Recent1").Handle());
+    parents = file ? file->MenuWindow : nullptr;
+    nesteds = recent ? recent->MenuWindow : nullptr;
+    return false;
+  });
+  Click(At(0));
+  EXPECT_TRUE(PumpUntil([&] { return nested && !skinner_->FInMenuLoop; }, 5000));
+  UnhookWindowsHookEx(RedrawOnNextMenu::hook);
+  ASSERT_TRUE(nested);
+  EXPECT_EQ(RedrawOnNextMenu::window, nullptr) << "the parent was drawn as the submenu's window was made";
+  EXPECT_EQ(parents, parent);
+  EXPECT_EQ(nesteds, nested);
+}
+
+TEST_F(MenuBarTest, AFormWithoutCaptionKeepsTheSystemsMenuBar) {
+  auto bare = form_test::MakeForm(500, 300, 200, 80, host::TFormBorderStyle::bsNone);
+  auto* menu = new host::TMainMenu(bare.get());
+  menu->Add("&Later").Add("&Sub");
+  bare->SetMenu(menu);
+  ASSERT_TRUE(form_test::ShowSkinned(*bare));
+  const HWND window = bare->WindowHandle();
+  EXPECT_EQ(GetMenu(window), menu->Handle());
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  EXPECT_GE(client.y - form_test::WindowRect(window).top, GetSystemMetrics(SM_CYMENU));
+  MenuWatch watch;
+  SetForegroundWindow(window);
+  Keys({VK_MENU, 'L'});
+  ASSERT_TRUE(PumpUntil([&] { return !watch.seen.empty(); }));
+  EXPECT_EQ(watch.seen[0].menu, menu->Items().Items(0).Handle());
 }
 
 TEST_F(MenuBarTest, SuperfluousSeparatorsAreHiddenAndComeBackBetweenItems) {
