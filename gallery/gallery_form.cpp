@@ -50,7 +50,8 @@ const host::ClassInfo& TGalleryForm::Info() {
 host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
   using Handler = void (TGalleryForm::*)(host::TComponent*);
   static constexpr std::pair<std::string_view, Handler> kHandlers[] = {
-      {"OpenSkinClick", &TGalleryForm::OpenSkinClick}, {"SkinningClick", &TGalleryForm::SkinningClick},
+      {"PushClick", &TGalleryForm::PushClick},         {"OpenSkinClick", &TGalleryForm::OpenSkinClick},
+      {"SkinningClick", &TGalleryForm::SkinningClick},
       {"ExitClick", &TGalleryForm::ExitClick},         {"ShowListClick", &TGalleryForm::ShowListClick},
       {"TitleClick", &TGalleryForm::TitleClick},       {"SkinInfoClick", &TGalleryForm::SkinInfoClick},
       {"AboutClick", &TGalleryForm::AboutClick},       {"FirstLineClick", &TGalleryForm::FirstLineClick},
@@ -126,6 +127,9 @@ void TGalleryForm::OpenSkin(const std::string& path) {
   while (recent->Count() > kRecentSkins + 1) delete &recent->Items(recent->Count() - 2);
   ShowTitle();
 }
+
+// A message box is a window of the system's that the skin reaches too.
+void TGalleryForm::PushClick(host::TComponent*) { host::MessageDlg("You pressed the push button.", "Push"); }
 
 void TGalleryForm::OpenSkinClick(host::TComponent*) {
   if (OpenSkinDialog->Execute() && !OpenSkinDialog->Files().empty()) OpenSkin(OpenSkinDialog->Files().front());

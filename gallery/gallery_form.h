@@ -64,6 +64,7 @@ public:
   void OpenSkin(const std::string& path);
 
 private:
+  void PushClick(host::TComponent* sender);
   void OpenSkinClick(host::TComponent* sender);
   void SkinningClick(host::TComponent* sender);
   void ExitClick(host::TComponent* sender);

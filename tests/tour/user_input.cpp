@@ -202,6 +202,27 @@ BarGeometry ControlBar(HWND bar) {
   return Split(r, vertical, arrow);
 }
 
+void ExpectScrolling(const BarGeometry& g, const std::function<LRESULT()>& position) {
+  const bool vertical = g.first_arrow.bottom < g.bar.bottom;
+  const auto along = [&](int offset, int from) {
+    const POINT c = Centre(g.bar);
+    return vertical ? POINT{c.x, from + offset} : POINT{from + offset, c.y};
+  };
+  const int start = vertical ? g.track.top : g.track.left, end = vertical ? g.track.bottom : g.track.right;
+  const auto settled = [&] { return Steady(position); };
+  ASSERT_EQ(settled(), 0) << "the bar starts at its beginning";
+  Drag(along(3, start), along(43, start));
+  const LRESULT dragged = settled();
+  EXPECT_GT(dragged, 3) << "the thumb dragged 40 pixels scrolls";
+  Click(Centre(g.second_arrow));
+  EXPECT_EQ(settled(), dragged + 1) << "the second arrow scrolls one step";
+  Click(along(-4, end));
+  const LRESULT paged = settled();
+  EXPECT_GT(paged, dragged + 3) << "the track after the thumb scrolls a page";
+  Click(Centre(g.first_arrow));
+  EXPECT_EQ(settled(), paged - 1) << "the first arrow scrolls one step back";
+}
+
 bool DragByCaption(HWND window, POINT by) {
   const RECT before = ScreenRect(window);
   // Inside the caption: below the top border, left of the caption buttons.

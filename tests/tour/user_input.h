@@ -53,6 +53,12 @@ BarGeometry NonClientBar(HWND window, bool vertical);
 // The same for a scroll-bar control filling its window.
 BarGeometry ControlBar(HWND bar);
 
+// The user's four ways of scrolling with a bar, each judged by `position`
+// (a list's top line, a bar's position) once the program has settled: the
+// thumb dragged from the start, the second arrow, the track after the thumb,
+// the first arrow.
+void ExpectScrolling(const BarGeometry& bar, const std::function<LRESULT()>& position);
+
 // Drags a top-level window by its caption so that its top-left lands `by`
 // further; true when the window moved there.
 bool DragByCaption(HWND window, POINT by);

@@ -1,0 +1,238 @@
+// A user's tour of the control gallery as shipped: the staged program started
+// from its folder, its window dragged to a new place, every control kind
+// driven with the real mouse and keyboard from this process and judged by the
+// program's state. It runs with skinning off (the reference) and in each of
+// our skins; a step that works only unskinned is a fault of the engine. Each
+// control kind the engine learns to skin adds its steps here.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "user_input.h"
+
+namespace {
+
+constexpr UINT kSkinnedQuery = 0x3523;
+
+std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+
+std::wstring WindowsPath(const std::string& unix_path) {
+  std::wstring path = L"Z:" + Widen(unix_path);
+  for (wchar_t& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
+}
+
+std::wstring ClassOf(HWND w) {
+  wchar_t name[64] = {};
+  GetClassNameW(w, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND w) {
+  wchar_t text[256] = {};
+  SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+struct TourRun {
+  const char* name;
+  std::wstring arguments;
+  bool skinned;
+};
+void PrintTo(const TourRun& run, std::ostream* os) { *os << run.name; }
+
+// The program as a user starts it: from its own folder.
+class Gallery {
+public:
+  explicit Gallery(const std::wstring& arguments) {
+    const std::wstring folder = WindowsPath(BRINDLE_STAGE_DIR);
+    const std::wstring exe = folder + L"\\BrindleGallery.exe";
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW si{sizeof(si)};
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &process_))
+      return;
+    form_ = TopLevel(L"TGalleryForm", 20000);
+  }
+  ~Gallery() {
+    if (!process_.hProcess) return;
+    if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  HWND Form() const { return form_; }
+
+  // A visible top-level window of the program, by class.
+  HWND TopLevel(const wchar_t* cls, int timeout_ms = 5000) const {
+    HWND found = nullptr;
+    tour::WaitUntil([&] {
+      for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == process_.dwProcessId && IsWindowVisible(w) && ClassOf(w) == cls) found = w;
+      }
+      return found != nullptr;
+    }, timeout_ms);
+    return found;
+  }
+  std::vector<HWND> Children(const wchar_t* cls) const {
+    std::vector<HWND> out;
+    for (HWND c = GetWindow(form_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+      if (ClassOf(c) == cls) out.push_back(c);
+    return out;
+  }
+  HWND Child(const wchar_t* cls, const std::wstring& text) const {
+    for (HWND c : Children(cls))
+      if (TextOf(c) == text) return c;
+    return nullptr;
+  }
+  HWND Child(const wchar_t* cls, DWORD style_mask, DWORD style) const {
+    for (HWND c : Children(cls))
+      if ((static_cast<DWORD>(GetWindowLongW(c, GWL_STYLE)) & style_mask) == style) return c;
+    return nullptr;
+  }
+
+private:
+  PROCESS_INFORMATION process_{};
+  HWND form_ = nullptr;
+};
+
+bool Skinned(HWND window) {
+  return tour::WaitUntil([&] { return SendMessageW(window, kSkinnedQuery, 0, 0) == 1; }, 3000);
+}
+
+// Clicks a point and waits for the program's window of the class to appear.
+HWND Opens(const Gallery& gallery, const wchar_t* cls, POINT at, bool right = false) {
+  right ? tour::RightClick(at) : tour::Click(at);
+  return gallery.TopLevel(cls);
+}
+
+// Inside the first item of a popup menu, whatever the items' height.
+POINT FirstMenuItem(HWND popup) {
+  const RECT r = tour::ScreenRect(popup);
+  return {r.left + 30, r.top + 10};
+}
+
+class GalleryTour : public testing::TestWithParam<TourRun> {};
+
+TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
+  const TourRun& run = GetParam();
+  Gallery gallery(run.arguments);
+  HWND form = gallery.Form();
+  ASSERT_NE(form, nullptr);
+  if (run.skinned) {
+    ASSERT_TRUE(Skinned(form));
+  }
+  tour::Settle(form);
+  tour::Steps step;
+  ASSERT_TRUE(tour::DragByCaption(form, {60, 40})) << "the window follows its caption";
+
+  step("the long list's scroll bar");
+  HWND list = gallery.Children(L"ListBox").at(0);
+  tour::ExpectScrolling(tour::NonClientBar(list, true), [&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); });
+
+  step("the memo's scroll bars");
+  HWND memo = gallery.Child(L"Edit", ES_MULTILINE, ES_MULTILINE);
+  tour::ExpectScrolling(tour::NonClientBar(memo, true), [&] { return SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0); });
+  // Sideways: where the first shown line starts moves left.
+  const auto line_start = [&] {
+    const LRESULT first = SendMessageW(memo, EM_LINEINDEX, SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    return static_cast<short>(LOWORD(SendMessageW(memo, EM_POSFROMCHAR, static_cast<WPARAM>(first), 0)));
+  };
+  const short unscrolled = line_start();
+  tour::Click(tour::Centre(tour::NonClientBar(memo, false).second_arrow));
+  EXPECT_TRUE(tour::WaitUntil([&] { return line_start() < unscrolled; })) << "the right arrow scrolls sideways";
+
+  step("the scroll-bar controls");
+  for (DWORD kind : {static_cast<DWORD>(SBS_VERT), static_cast<DWORD>(SBS_HORZ)}) {
+    HWND bar = gallery.Child(L"ScrollBar", SBS_VERT, kind);
+    tour::ExpectScrolling(tour::ControlBar(bar), [&] { return SendMessageW(bar, SBM_GETPOS, 0, 0); });
+  }
+
+  step("the drop-down list combo: dropped by its button, an item chosen by mouse");
+  HWND combo = gallery.Child(L"ComboBox", 3, CBS_DROPDOWNLIST);
+  const RECT box = tour::ScreenRect(combo);
+  HWND dropped = Opens(gallery, L"ComboLBox", {box.right - 8, (box.top + box.bottom) / 2});
+  ASSERT_NE(dropped, nullptr);
+  EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), 1);
+  const RECT items = tour::ClientScreenRect(dropped);
+  const auto line = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+  tour::Click({items.left + 20, items.top + 2 * line + line / 2});
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(combo, CB_GETCURSEL, 0, 0) == 2; }));
+  EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), 0);
+
+  step("an edit: its text selected with the keys and typed over");
+  HWND edit = gallery.Child(L"Edit", L"Edit with a border");
+  ASSERT_NE(edit, nullptr);
+  tour::Click(tour::Centre(tour::ScreenRect(edit)));
+  tour::Keys({VK_END});
+  tour::Keys({VK_SHIFT, VK_HOME});
+  tour::Type(L"Typed on the tour");
+  EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(edit) == L"Typed on the tour"; })) << "the edit shows what was typed";
+
+  step("the spin edit's buttons");
+  HWND spin = gallery.Child(L"Edit", L"25");
+  ASSERT_NE(spin, nullptr);
+  const RECT arrows = tour::ScreenRect(GetTopWindow(spin));
+  tour::Click({(arrows.left + arrows.right) / 2, arrows.top + 3});
+  EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(spin) == L"26"; })) << "the up button counts up";
+  tour::Click({(arrows.left + arrows.right) / 2, arrows.bottom - 4});
+  EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(spin) == L"25"; })) << "the down button counts down";
+
+  step("the push button shows a message box, closed with its button");
+  HWND message = Opens(gallery, L"TMessageForm", tour::Centre(tour::ScreenRect(gallery.Child(L"Button", L"Push"))));
+  ASSERT_NE(message, nullptr);
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(message));
+  }
+  tour::Click(tour::Centre(tour::ScreenRect(FindWindowExW(message, nullptr, L"Button", nullptr))));
+  EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(message); }));
+
+  step("the menu bar by mouse: File, Open skin... opens the dialog, Cancel closes it");
+  const RECT client = tour::ClientScreenRect(form);
+  HWND popup = Opens(gallery, L"#32768", {client.left + 14, client.top - 9});
+  ASSERT_NE(popup, nullptr) << "File opens its menu";
+  HWND dialog = Opens(gallery, L"#32770", FirstMenuItem(popup));
+  ASSERT_NE(dialog, nullptr) << "its first item opens the open dialog";
+  EXPECT_EQ(TextOf(dialog), L"Open skin");
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(dialog));
+  }
+  tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(dialog, IDCANCEL))));
+  EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(dialog); }));
+
+  step("the menu bar by keys: View, Long list hides the list and shows it again");
+  tour::Keys({VK_MENU, 'V'});
+  tour::Keys({'L'});
+  EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindowVisible(list); }));
+  tour::Keys({VK_MENU, 'V'});
+  tour::Keys({'L'});
+  EXPECT_TRUE(tour::WaitUntil([&] { return IsWindowVisible(list) != FALSE; }));
+
+  step("the list's context menu, by mouse and by keys");
+  const RECT lines = tour::ClientScreenRect(list);
+  popup = Opens(gallery, L"#32768", {lines.left + 30, lines.top + 30}, true);
+  ASSERT_NE(popup, nullptr);
+  tour::Click(FirstMenuItem(popup));
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 0; })) << "Go to first line";
+  tour::Click({lines.left + 30, lines.top + 30});  // the keys reach the list once it has the focus
+  tour::Keys({VK_SHIFT, VK_F10});
+  ASSERT_NE(gallery.TopLevel(L"#32768"), nullptr);
+  tour::Keys({'L'});
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 199; })) << "Go to last line";
+}
+
+std::wstring Skin(const char* name) {
+  return L"--skin \"" + WindowsPath(std::string(BRINDLE_SKINS_DIR) + "/" + name + ".skn") + L"\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, GalleryTour,
+                         testing::Values(TourRun{"unskinned", L"--no-skin", false}, TourRun{"default", L"", true},
+                                         TourRun{"dark", Skin("dark"), true}),
+                         [](const testing::TestParamInfo<TourRun>& info) { return info.param.name; });
+
+}  // namespace
