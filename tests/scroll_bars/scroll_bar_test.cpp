@@ -80,7 +80,7 @@ TEST_F(ScrollBarTest, CoversTheRealBarWithTheSkinsPicturesAndFollowsIt) {
 
   const auto& e = data_->Elements();
   const RECT bar = Overlay();
-  POINT at;
+  POINT at{};
   const COLORREF arrow = FramePixel(e.ScrollArrows->Image, 13, 23, at);
   const int a = GetSystemMetrics(SM_CXHSCROLL);
   EXPECT_EQ(ScreenPixel(bar.left + at.x, bar.bottom - a + at.y), arrow) << "down arrow, normal";
@@ -102,6 +102,52 @@ TEST_F(ScrollBarTest, CoversTheRealBarWithTheSkinsPicturesAndFollowsIt) {
   SendMessageW(List(), skin::kSkinActive, 1, 0);
   EXPECT_TRUE(OverlayVisible());
   EXPECT_TRUE(SameRect(Overlay(), RealBar(List())));
+}
+
+TEST_F(ScrollBarTest, ADisabledBarShowsItsArrowsAsNormal) {
+  const host::DibBitmap& arrows = data_->Elements().ScrollArrows->Image;
+  // A pixel where the skin draws the disabled down arrow (frame 15) unlike the normal one (frame 13).
+  const int w = arrows.Width() / 23;
+  POINT at{-1, -1};
+  for (int y = 0; y < arrows.Height() && at.x < 0; ++y)
+    for (int x = 0; x < w && at.x < 0; ++x)
+      if (arrows.Pixel(12 * w + x, y) != arrows.Pixel(14 * w + x, y) && arrows.Pixel(12 * w + x, y) != RGB(255, 0, 255))
+        at = {x, y};
+  ASSERT_GE(at.x, 0) << "the skin draws a disabled arrow apart";
+  const COLORREF normal = arrows.Pixel(12 * w + at.x, at.y);
+  EnableScrollBar(List(), SB_VERT, ESB_DISABLE_BOTH);
+  bars_->VertBar()->Repaint();
+  const RECT bar = Overlay();
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(bar.left + at.x, bar.bottom - a + at.y) == normal; }));
+}
+
+// Both overlays of a window sit directly above it and keep their order
+// however often they are placed again.
+TEST_F(ScrollBarTest, TheTwoOverlaysOfAWindowKeepTheirPlaceAboveIt) {
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE,
+                              180, 10, 120, 120, form_->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  std::wstring text;
+  for (int i = 0; i < 30; ++i) text += L"A line long enough to scroll sideways in this edit\r\n";
+  SetWindowTextW(edit, text.c_str());
+  auto* skinner = dynamic_cast<skin::TSkinScrollbarH*>(
+      skin::MakeSkinner({skin::TSkinnerClass::Scrollbar, nullptr, edit}, *skinner_));
+  ASSERT_TRUE(skinner && skinner->HorzBar() && skinner->VertBar());
+  const auto above = [&] {
+    HWND first = GetWindow(edit, GW_HWNDPREV);
+    return std::make_pair(first, GetWindow(first, GW_HWNDPREV));
+  };
+  const auto order = above();
+  const std::pair<HWND, HWND> either[] = {{skinner->HorzBar()->WindowHandle(), skinner->VertBar()->WindowHandle()},
+                                          {skinner->VertBar()->WindowHandle(), skinner->HorzBar()->WindowHandle()}};
+  EXPECT_TRUE(order == either[0] || order == either[1]);
+  for (int i = 0; i < 3; ++i) {
+    skinner->HorzBar()->Place();
+    skinner->VertBar()->Place();
+    EXPECT_EQ(above(), order) << i;
+  }
+  DestroyWindow(edit);
+  form_test::Pump(20);
 }
 
 TEST_F(ScrollBarTest, RealPressesReachTheRealBar) {
