@@ -42,6 +42,8 @@ void TSkinComBox::HookChildren() {
 }
 
 LRESULT TSkinComBox::EditMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // The edit's own handling may free the combo (and this skinner with it).
+  const auto scope = EnterHandler();
   const LRESULT result = edit_.CallPrevious(msg, wparam, lparam);
   if (!SkinActive) return result;
   if (msg == WM_PAINT || TrackPress(msg)) PaintFrame(nullptr);
