@@ -53,8 +53,13 @@ bool TSkinForm::HasScrollBars(host::TControl& control) {
   return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
 }
 
+// The direct call reaches only a skinner in the control's slot; one that
+// took the control's window as a bare window answers through the window.
 bool TSkinForm::IsSkinned(host::TControl& control) const {
   if (control.Perform(kSkinnedQuery) == 1) return true;
+  if (auto* win = dynamic_cast<host::TWinControl*>(&control); win && win->HandleAllocated() &&
+                                                              skin::IsSkinned(win->WindowHandle()))
+    return true;
   return std::any_of(FControls.begin(), FControls.end(), [&](const TSkinControl* s) { return s->HostControl() == &control; });
 }
 
