@@ -16,7 +16,7 @@ TComponent::~TComponent() {
 }
 
 void TComponent::DestroyComponents() {
-  while (!components_.empty()) delete components_.back();  // each one removes itself
+  while (!components_.empty()) components_.back()->OwnerFrees();  // each one leaves the list
 }
 
 void TComponent::RemoveFromOwner() {

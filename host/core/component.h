@@ -50,6 +50,10 @@ public:
 protected:
   // Frees the owned components, last first; a destructor may call it early.
   void DestroyComponents();
+  // The owner is going and frees this component. An object whose own
+  // handler may be running then (and free its owner) overrides it to leave
+  // the owner now and go itself once that handler has returned.
+  virtual void OwnerFrees() { delete this; }
 
 private:
   TComponent* owner_;

@@ -42,6 +42,8 @@ void TSkinComBox::HookChildren() {
 }
 
 LRESULT TSkinComBox::EditMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // The edit's own handling may free the combo (and this skinner with it).
+  const auto scope = EnterHandler();
   const LRESULT result = edit_.CallPrevious(msg, wparam, lparam);
   if (!SkinActive) return result;
   if (msg == WM_PAINT || TrackPress(msg)) PaintFrame(nullptr);
@@ -133,9 +135,10 @@ void TSkinComBox::DrawComposed(HDC dc, const RECT& r, int frame, bool left) cons
   const RECT box = left ? RECT{r.left, r.top, r.left + a + 2, r.bottom} : RECT{r.right - a - 2, r.top, r.right, r.bottom};
   const RECT glyph = left ? RECT{2, r.top, a + 2, r.bottom} : RECT{box.left, r.top, r.right - 2, r.bottom};
   if (e.SunkEdge) DrawSkinObject(dc, r, e.SunkEdge->FrameCount, frame, *e.SunkEdge);
-  StretchSkinFrame(dc, box, left ? button.Image2 : button.Image, frame, button.FrameCount, true);
+  CopySkinFrame(dc, box, left ? button.Image2 : button.Image, frame, button.FrameCount, true);
+  // The arrow glyph is always opaque, whatever its element's Trans says.
   if (e.ExtraImages && !e.ExtraImages->Image.Empty())
-    CenterSkinFrame(dc, glyph, e.ExtraImages->Image, frame, e.ExtraImages->FrameCount, e.ExtraImages->Trans == 1);
+    CenterSkinFrame(dc, glyph, e.ExtraImages->Image, frame, e.ExtraImages->FrameCount, false);
 }
 
 void TSkinComBox::DrawSimple(HDC dc, const RECT& rect, int state) const {
@@ -159,7 +162,7 @@ void TSkinComBox::DrawSimple(HDC dc, const RECT& rect, int state) const {
   RECT box = left ? RECT{inner.left, inner.top, inner.left + w, inner.bottom}
                   : RECT{inner.right - w, inner.top, inner.right, inner.bottom};
   if (h < b) box.bottom = box.top + h;
-  StretchSkinFrame(dc, box, button.Image, state, frames, false);
+  CopySkinFrame(dc, box, button.Image, state, frames, false);
 }
 
 }  // namespace skin

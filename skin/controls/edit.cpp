@@ -7,6 +7,8 @@
 #include "skin/controls/up_down.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/text.h"
+#include "skin/form/engine_messages.h"
+#include "skin/form/skin_form.h"
 
 namespace skin {
 namespace {
@@ -47,15 +49,22 @@ void TSkinEdit::AfterMessage(host::TMessage& m) {
   }
 }
 
+TSkinUpDown* TSkinEdit::UpDown() const {
+  if (!spin_window_ || !FormSkinner) return nullptr;
+  for (TSkinControl* s : FormSkinner->FControls)
+    if (s->Window() == spin_window_ && s->LifeState != clGone) return dynamic_cast<TSkinUpDown*>(s);
+  return nullptr;
+}
+
 void TSkinEdit::FindSpinButton() {
-  if (UpDown || !FormSkinner || !(SkinData->SkinControls() & Bit(xcSpin))) return;
+  if (UpDown() || !FormSkinner || !(SkinData->SkinControls() & Bit(xcSpin))) return;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsSpinClass(child)) continue;
+    if (!IsSpinClass(child) || IsSkinned(child)) continue;
     auto spin = std::make_unique<TSkinUpDown>(nullptr);
     spin->AttachWindow(child, SkinData, FormSkinner, FormCanvas);
     spin->InEdit = true;
-    UpDown = spin.release();  // registered with the form skinner, which frees it
-    UpDown->Refresh();
+    spin_window_ = child;
+    spin.release()->Refresh();  // registered with the form skinner, which frees it
     return;
   }
 }

@@ -13,11 +13,15 @@ public:
   void AfterMessage(host::TMessage& m) override;
   void Draw(HDC dc, const RECT& rect) override;
 
-  // The spin button's skinner; the form skinner owns it like every other.
-  TSkinUpDown* UpDown = nullptr;
+  // The spin button's skinner while it and its window live, else none. The
+  // form skinner owns and frees it like every other, so the edit keeps only
+  // the window and looks the skinner up.
+  TSkinUpDown* UpDown() const;
 
 private:
   void FindSpinButton();
+
+  HWND spin_window_ = nullptr;
   void PrintBorder(HDC dc, const RECT& rect) const;
 };
 

@@ -98,8 +98,8 @@ void TScrollOverlays::Draw(const TSkinControl& skinner, HDC dc, DWORD style) con
   if (RECT corner; Corner(skinner.Window(), corner)) skinner.FillFace(dc, corner);
 }
 
-TSkinScrollbar::TSkinScrollbar(host::TComponent* owner, bool single_bar)
-    : TSkinControl(owner), single_bar_(single_bar) {}
+TSkinScrollbar::TSkinScrollbar(host::TComponent* owner, bool single_bar, bool embedded_bar)
+    : TSkinControl(owner), single_bar_(single_bar), embedded_bar_(embedded_bar) {}
 
 // The window stops reaching this skinner before its overlays go.
 TSkinScrollbar::~TSkinScrollbar() { ReleaseHooks(); }
@@ -114,7 +114,7 @@ void TSkinScrollbar::Attach(TSkinForm* form, TSkinData* data, bool, host::Canvas
   TSkinControl::Attach(form, data, false, canvas);
   if (!Control || !Handle) return;
   DrawBorder = host::LowerCase(GetEnumPropText(Control, "BorderStyle")) != "bsnone" &&
-               Control->ClassName() != "TImageScrollBox" && !single_bar_;
+               Control->ClassName() != "TImageScrollBox" && !single_bar_ && !embedded_bar_;
   if (single_bar_) {
     PutSingleBar(bars_, ControlBar(this, Control, nullptr));
   } else {

@@ -28,10 +28,12 @@ struct TScrollOverlays {
   void Draw(const TSkinControl& skinner, HDC dc, DWORD style) const;
 };
 
-// For a host control with native scroll bars, or (single bar) a scroll-bar control.
+// For a host control with native scroll bars, or (single bar) a scroll-bar
+// control. An embedded bar's control lies inside a container that draws the
+// border, so it gets none of its own.
 class TSkinScrollbar : public TSkinControl {
 public:
-  TSkinScrollbar(host::TComponent* owner, bool single_bar);
+  TSkinScrollbar(host::TComponent* owner, bool single_bar, bool embedded_bar = false);
   ~TSkinScrollbar() override;
   static const host::ClassInfo& Info();
   const host::ClassInfo& Class() const override { return Info(); }
@@ -51,6 +53,7 @@ protected:
 
 private:
   bool single_bar_;
+  bool embedded_bar_;
   TScrollOverlays bars_;
 };
 

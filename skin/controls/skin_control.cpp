@@ -32,12 +32,17 @@ void TSkinControl::Free(TSkinControl* skinner) {
     delete skinner;
     return;
   }
-  // A nested message loop inside one of its handlers: let go of the window
-  // and of every list now, free the object when the handler is done.
+  // Freed from inside one of its handlers (a nested message loop, or a
+  // click that frees the control): let go of the window, the host control
+  // and every list now, free the object when the outermost handler is done.
   skinner->ReleaseHooks();
   skinner->Unregister();
   skinner->RemoveFromOwner();
   skinner->SkinActive = false;
+  skinner->released_ = true;
+  skinner->Control = nullptr;
+  skinner->PaintTarget = nullptr;
+  skinner->Handle = nullptr;
   skinner->depth_.WhenIdle([skinner] { delete skinner; });
 }
 
@@ -122,7 +127,7 @@ void TSkinControl::WndProc(host::TMessage& m) {
   try {
     if (BeforeMessage(m)) {
       CallPrevious(m);
-      AfterMessage(m);
+      if (!released_) AfterMessage(m);
     }
   } catch (const std::exception& e) {
     // The window's own handling must go on whatever the skin does.

@@ -96,6 +96,11 @@ public:
   bool ParentBackgroundChanged = false;
 
 protected:
+  // The host control frees its components: a busy skinner waits for its handler.
+  void OwnerFrees() override { Free(this); }
+  // Counts as one of the skinner's running handlers, for hooks other than
+  // WndProc: while any runs, Free only lets go and the object stays.
+  host::HandlerDepth::Scope EnterHandler() noexcept { return host::HandlerDepth::Scope(depth_); }
   // Skin painting was switched on or off with kSkinActive.
   virtual void SkinActiveChanged() {}
   // Takes the host control's slot; for skinners of windowless controls too.
@@ -110,6 +115,7 @@ private:
   host::SlotHook slot_;
   host::WindowSubclass subclass_;
   host::HandlerDepth depth_;
+  bool released_ = false;  // freed while a handler ran; the object waits for it
 };
 
 // Published properties of any host component by name; a missing component

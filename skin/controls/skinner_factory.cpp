@@ -57,7 +57,7 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
     case TSkinnerClass::UpDown: return Make<TSkinUpDown>(r, form);
     case TSkinnerClass::Scrollbar: {
       if (!r.control || r.window) return Make<TSkinScrollbarH>(r, form);
-      auto skinner = std::make_unique<TSkinScrollbar>(r.control, r.single_bar);
+      auto skinner = std::make_unique<TSkinScrollbar>(r.control, r.single_bar, r.embedded_bar);
       skinner->Attach(&form, form.FSkinData, false, form.FControlCanvas);
       return skinner.release();
     }

@@ -21,6 +21,7 @@ struct TSkinnerRequest {
   HWND window = nullptr;              // the bare window (or the host control's own, attached bare)
   bool use_skin_colour = false;
   bool single_bar = false;            // a scroll-bar skinner for one bar only
+  bool embedded_bar = false;          // the bars of a child of an "embedscrollbar" control: no border
 };
 
 // The attached skinner, registered with the form skinner; null when the

@@ -1,5 +1,7 @@
 #include "skin/draw/single_frame.h"
 
+#include <algorithm>
+
 #include "skin/draw/frame_geometry.h"
 #include "skin/draw/transparent.h"
 
@@ -56,6 +58,22 @@ void CenterSkinFrame(HDC dc, const RECT& rect, const host::DibBitmap& image, int
     DrawTransparentBitmap(dc, RECT{x, y, x + f->width, y + f->height}, picture, kSkinColourKey);
   } else {
     BitBlt(dc, x, y, f->width, f->height, picture.Dc(), 0, 0, SRCCOPY);
+  }
+}
+
+void CopySkinFrame(HDC dc, const RECT& rect, const host::DibBitmap& image, int k, int n, bool transparent) {
+  const auto size = DestinationSize(rect);
+  if (!size || image.Empty()) return;
+  const auto f = SkinFrame(image.Width(), image.Height(), k, n, Strip::Horizontal);
+  if (!f) return;
+  const int width = std::min<int>(size->cx, f->width), height = std::min<int>(size->cy, f->height);
+  host::DibBitmap picture(width, height);
+  if (picture.Empty()) return;
+  BitBlt(picture.Dc(), 0, 0, width, height, image.Dc(), f->x, f->y, SRCCOPY);
+  if (transparent) {
+    DrawTransparentBitmap(dc, RECT{rect.left, rect.top, rect.left + width, rect.top + height}, picture, kSkinColourKey);
+  } else {
+    BitBlt(dc, rect.left, rect.top, width, height, picture.Dc(), 0, 0, SRCCOPY);
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One whole frame of a horizontal strip, without slicing: stretched over a
-// rectangle or centred in it at natural size.
+// rectangle, centred in it at natural size, or copied into its top-left.
 #include <windows.h>
 
 #include "host/graphics/canvas.h"
@@ -17,5 +17,9 @@ void StretchSkinFrame(host::Canvas& canvas, const RECT& rect, const host::DibBit
 // Frame k of n at natural size, centred in rect; a frame larger than rect
 // overhangs both sides evenly and is not clipped to it.
 void CenterSkinFrame(HDC dc, const RECT& rect, const host::DibBitmap& image, int k, int n, bool transparent);
+
+// Frame k of n at natural size from rect's top-left, cut off at rect's right
+// and bottom: the strip-frame drawing of the control skinners.
+void CopySkinFrame(HDC dc, const RECT& rect, const host::DibBitmap& image, int k, int n, bool transparent);
 
 }  // namespace skin

@@ -53,8 +53,13 @@ bool TSkinForm::HasScrollBars(host::TControl& control) {
   return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
 }
 
+// The direct call reaches only a skinner in the control's slot; one that
+// took the control's window as a bare window answers through the window.
 bool TSkinForm::IsSkinned(host::TControl& control) const {
   if (control.Perform(kSkinnedQuery) == 1) return true;
+  if (auto* win = dynamic_cast<host::TWinControl*>(&control); win && win->HandleAllocated() &&
+                                                              skin::IsSkinned(win->WindowHandle()))
+    return true;
   return std::any_of(FControls.begin(), FControls.end(), [&](const TSkinControl* s) { return s->HostControl() == &control; });
 }
 
@@ -62,7 +67,7 @@ bool TSkinForm::IsExcluded(host::TControl& control) const {
   auto* win = dynamic_cast<host::TWinControl*>(&control);
   if (win && !win->HandleAllocated()) return true;
   if (control.Tag() == FSkinData->DisableTag()) return true;
-  return win && IsSkinned(control);
+  return win && skin::IsSkinned(win->WindowHandle());
 }
 
 void TSkinForm::DiscoverForm(host::TForm& form) {
@@ -101,8 +106,8 @@ void TSkinForm::DiscoverControl(host::TControl& control, host::TComponent* conta
   }
 
   const auto attach = [&](TSkinnerClass cls, bool use_skin_colour, host::TControl* target = nullptr,
-                          bool single = false) {
-    return MakeSkinner({cls, target ? target : &control, nullptr, use_skin_colour, single}, *this);
+                          bool single = false, bool embedded = false) {
+    return MakeSkinner({cls, target ? target : &control, nullptr, use_skin_colour, single, embedded}, *this);
   };
 
   if (FSkinData->OnSkinControl) {
@@ -161,7 +166,7 @@ void TSkinForm::DiscoverControl(host::TControl& control, host::TComponent* conta
       case A::SingleScrollbar: attach(TSkinnerClass::Scrollbar, false, nullptr, true); break;
       case A::EmbedScrollbar:
         for (host::TControl* child : ChildControls(control))
-          if (HasScrollBars(*child)) attach(TSkinnerClass::Scrollbar, false, child);
+          if (HasScrollBars(*child)) attach(TSkinnerClass::Scrollbar, false, child, false, true);
         break;
       case A::Container:
         for (host::TControl* child : ChildControls(control)) DiscoverControl(*child, nullptr);

@@ -411,6 +411,20 @@ void TSkinForm::ReleaseHooks() {
   FClientSubclass.Remove();
 }
 
+void TSkinForm::OwnerFrees() {
+  if (!Busy()) {
+    delete this;
+    return;
+  }
+  // The window went first, so the skinner has let go of it; the host form
+  // is going now. Neither the form nor the manager may free it again.
+  ReleaseHooks();
+  FHostForm = nullptr;
+  RemoveFromOwner();
+  if (TSkinManage* manager = TSkinManage::Instance(); manager && manager == FOwnerToken) manager->RemoveSkinForm(this);
+  FDepth.WhenIdle([this] { delete this; });
+}
+
 void TSkinForm::Free(std::unique_ptr<TSkinForm> form) {
   if (!form || !form->Busy()) return;  // freed here and now
   // A nested loop inside one of its handlers: it already let go of the

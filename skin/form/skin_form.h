@@ -258,6 +258,9 @@ public:
   int FState = flCreated;
 
 private:
+  // The host form goes, perhaps from inside one of our handlers (a control's
+  // click that frees its form): then the object waits for the handler.
+  void OwnerFrees() override;
   LRESULT Enter(void (TSkinForm::*proc)(host::TMessage&), UINT msg, WPARAM wparam, LPARAM lparam);
   void WindowProc(host::TMessage& m);
   bool Stage1(host::TMessage& m);

@@ -10,12 +10,19 @@
 #include "button_test_support.h"
 #include "form_test_support.h"
 #include "host/controls/button.h"
+#include "host/controls/combobox.h"
+#include "host/controls/listbox.h"
+#include "host/controls/panel.h"
 #include "host/graphics/canvas.h"
 #include "host/graphics/graphic.h"
 #include "host/graphics/dib_bitmap.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/scroll_bar.h"
 #include "skin/controls/skinner_factory.h"
+#include "skin/controls/up_down.h"
 #include "skin/draw/transparent.h"
 #include "skin/form/engine_messages.h"
+#include "test_skins.h"
 
 namespace {
 
@@ -111,6 +118,30 @@ public:
   void SetFlat(bool) {}
 };
 
+// Owned by a skinner, it goes exactly when the skinner goes.
+class TProbe : public host::TComponent {
+public:
+  TProbe(host::TComponent* owner, bool& alive) : TComponent(owner), alive_(alive) { alive_ = true; }
+  ~TProbe() override { alive_ = false; }
+
+private:
+  bool& alive_;
+};
+
+// What handlers that free their own control see; globals, because the
+// handler's closure goes with the control.
+bool g_probe = false, g_form_probe = false, g_probe_in_handler = false, g_form_probe_in_handler = false;
+host::TButton* g_doomed_button = nullptr;
+std::unique_ptr<form_test::TTestForm>* g_doomed_form = nullptr;
+WNDPROC g_edit_previous = nullptr;
+
+// Behind the combo skinner's edit hook: what the rest of that hook will find.
+LRESULT CALLBACK EditSpy(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = CallWindowProcW(g_edit_previous, window, msg, wparam, lparam);
+  if (msg == WM_CHAR && g_doomed_form && !*g_doomed_form) g_probe_in_handler = g_probe;
+  return result;
+}
+
 class ControlsTest : public form_test::SkinnedTest {
 protected:
   void SetUp() override {
@@ -143,6 +174,11 @@ protected:
     return CreateWindowExW(ex, cls, L"Bare", WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right, r.bottom,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                            nullptr);
+  }
+  skin::TSkinControl* SkinnerOf(HWND window) const {
+    for (skin::TSkinControl* s : skinner_->FControls)
+      if (s->Window() == window) return s;
+    return nullptr;
   }
   const skin::SkinElements& Elements() const { return data_->Elements(); }
   COLORREF Face() const { return host::ColourToRgb(Elements().Colours.ButtonFace); }
@@ -270,6 +306,102 @@ TEST_F(ControlsTest, AWindowlessFlatSpeedButtonShowsItsSkinOnlyWhileHot) {
   speed->Perform(host::CM_MOUSELEAVE);
   EXPECT_TRUE(PumpUntil([&] { return !shows(4); }));
   EXPECT_FALSE(shows(1));  // flat: only the face behind it
+}
+
+TEST_F(ControlsTest, AButtonFreedByItsOwnClickKeepsItsSkinnerUntilTheClickIsDone) {
+  new TProbe(SkinnerOf(button_->Handle()), g_probe);
+  g_doomed_button = button_;
+  button_->SetOnClick([](host::TComponent*) {
+    delete std::exchange(g_doomed_button, nullptr);
+    g_probe_in_handler = g_probe;
+  });
+  buttons_test::Click(buttons_test::ScreenCentre(button_->WindowHandle(), {0, 0, 100, 30}));
+  ASSERT_TRUE(PumpUntil([] { return !g_doomed_button; }));
+  EXPECT_TRUE(g_probe_in_handler);
+  EXPECT_FALSE(g_probe);  // gone once the click was done
+}
+
+TEST_F(ControlsTest, AFormFreedWhileTypingInItsComboKeepsItsSkinnersUntilTheirHandlersAreDone) {
+  auto* combo = new host::TComboBox(form_.get());
+  combo->SetParent(form_.get());
+  combo->SetBounds(10, 60, 150, 24);
+  HWND edit = GetTopWindow(combo->Handle());
+  g_edit_previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditSpy)));
+  new TProbe(skin::MakeSkinner({skin::TSkinnerClass::ComBox, combo}, *skinner_), g_probe);
+  new TProbe(skinner_, g_form_probe);
+  g_doomed_form = &form_;
+  combo->SetOnChange([](host::TComponent*) {
+    g_doomed_form->reset();
+    g_form_probe_in_handler = g_form_probe;
+  });
+  SetFocus(edit);
+  buttons_test::Keys({'A'});
+  ASSERT_TRUE(PumpUntil([this] { return !form_; }));
+  EXPECT_TRUE(g_form_probe_in_handler);  // the form skinner ran the command
+  EXPECT_TRUE(g_probe_in_handler);       // the combo skinner's edit hook ran the key
+  EXPECT_FALSE(g_probe || g_form_probe);
+  g_doomed_form = nullptr;
+}
+
+TEST_F(ControlsTest, ASpinButtonMadeAfterTheFirstOneWentIsSkinnedToo) {
+  HWND edit = Child(Panel(), L"Edit", 0, WS_EX_CLIENTEDGE, {150, 60, 120, 24});
+  HWND spin = Child(edit, UPDOWN_CLASSW, 0, 0, {100, 0, 16, 20});
+  skinner_->DiscoverWindows(GetParent(edit));
+  ASSERT_TRUE(PumpUntil([&] { return Skinned(spin); }));
+  DestroyWindow(spin);
+  spin = Child(edit, UPDOWN_CLASSW, 0, 0, {100, 0, 16, 20});
+  RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  EXPECT_TRUE(PumpUntil([&] { return Skinned(spin); }));
+  EXPECT_EQ(static_cast<skin::TSkinEdit*>(SkinnerOf(edit))->UpDown(), SkinnerOf(spin));
+}
+
+TEST_F(ControlsTest, AHostControlSkinnedAsABareWindowGetsNoSecondSkinner) {
+  auto* button = new host::TButton(form_.get());
+  button->SetParent(form_.get());
+  skinner_->DiscoverWindow(button->Handle());
+  ASSERT_TRUE(Skinned(button->WindowHandle()));
+  skinner_->DiscoverForm(*form_);
+  EXPECT_EQ(std::count_if(skinner_->FControls.begin(), skinner_->FControls.end(),
+                          [&](skin::TSkinControl* s) { return s->Window() == button->WindowHandle(); }), 1);
+}
+
+TEST_F(ControlsTest, ListsInsideAnEmbedScrollbarControlGetBarsWithoutABorder) {
+  data_->SetSkin3rd({"TPanel=embedscrollbar"});
+  auto* panel = new host::TPanel(form_.get());
+  panel->SetParent(form_.get());
+  panel->SetBounds(10, 60, 150, 150);
+  auto* inner = new host::TListBox(form_.get());
+  inner->SetParent(panel);
+  inner->SetBounds(5, 5, 100, 100);
+  auto* outer = new host::TListBox(form_.get());
+  outer->SetParent(form_.get());
+  outer->SetBounds(200, 60, 100, 100);
+  skinner_->DiscoverForm(*form_);
+  const auto* in = dynamic_cast<skin::TSkinScrollbar*>(SkinnerOf(inner->Handle()));
+  const auto* out = dynamic_cast<skin::TSkinScrollbar*>(SkinnerOf(outer->Handle()));
+  ASSERT_TRUE(in && out);
+  EXPECT_FALSE(in->DrawBorder);
+  EXPECT_TRUE(out->DrawBorder);
+}
+
+TEST_F(ControlsTest, AComposedComboCopiesItsButtonAtNaturalSizeUnderAnOpaqueArrow) {
+  // No sunken edge, so no whole-combo picture: the button and arrow are drawn apart.
+  constexpr COLORREF kButton = RGB(10, 200, 30);
+  data_test::TestSkin skin{"[ComboButton]\nImage=button.bmp\n[ExtraImages]\nImage=arrow.bmp\nTrans=1\n"};
+  skin.Picture("button.bmp", data_test::Bmp(40, 12, [](int x, int y) { return x % 10 || y ? kButton : skin::kSkinColourKey; }))
+      .Picture("arrow.bmp", data_test::SolidBmp(20, 2, skin::kSkinColourKey));
+  data_test::Load(*data_, skin);
+  HWND combo = Child(Panel(), L"ComboBox", CBS_DROPDOWNLIST, 0, {10, 10, 120, 120});
+  skinner_->DiscoverWindows(GetParent(combo));
+  const RECT r = form_test::WindowRect(combo);
+  const int box = r.right - r.left - GetSystemMetrics(SM_CXHSCROLL) - 2, height = r.bottom - r.top;
+  EXPECT_TRUE(PumpUntil([&] {
+    const host::DibBitmap s = Shot(combo);
+    return s.Pixel(box + 1, 0) == kButton && s.Pixel(box, 0) != skin::kSkinColourKey &&  // keyed
+           s.Pixel(box + 1, 12) != kButton && s.Pixel(box + 10, 1) != kButton &&         // natural size
+           s.Pixel(box + (s.Width() - 2 - box) / 2, height / 2) == skin::kSkinColourKey;  // opaque arrow
+  }));
 }
 
 }  // namespace

@@ -174,15 +174,23 @@ TEST_F(LifecycleTest, WindowCommandsSentAsCommandsArePostedAsSystemCommands) {
   EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(LifecycleTest, ADetachedSkinnerCanBeDetachedAgain) {
+TEST_F(LifecycleTest, DetachGivesTheWindowBackAndASecondOneKeepsWhatTheApplicationChangedSince) {
   auto form = MakeForm(100, 100, 320, 180);
   TSkinForm* skinner = ShowSkinned(*form);
   ASSERT_TRUE(skinner);
+  const HWND window = form->WindowHandle();
+  // Giving back the system's frame again would change the window's size.
+  ASSERT_NE(skinner->FOsFrameSize.bottom, skinner->FBorderTop + skinner->FBorderBottom);
   skinner->Detach();
-  const WindowLook once = LookOf(form->WindowHandle());
-  skinner->Detach();
-  ExpectSameLook(LookOf(form->WindowHandle()), once);
   EXPECT_FALSE(skinner->Attached());
+  EXPECT_NE(SendMessageW(window, kSkinnedQuery, 0, 0), 1);
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+  EXPECT_EQ(ClientSize(window).cx, 320);
+  EXPECT_EQ(ClientSize(window).cy, 180);
+  SetWindowPos(window, nullptr, 150, 120, 400, 260, SWP_NOZORDER | SWP_NOACTIVATE);
+  const WindowLook changed = LookOf(window);
+  skinner->Detach();
+  ExpectSameLook(LookOf(window), changed);
 }
 
 TEST_F(LifecycleTest, AFormWithoutFrameSkinningKeepsItsSystemFrame) {
