@@ -10,7 +10,8 @@ namespace drawtest {
 // Routes the program's GDI creation and deletion calls through the census;
 // returns false when the import table could not be patched.
 bool InstallGdiCensus();
-// Objects (bitmaps, brushes, pens, fonts, regions, DCs) created and not yet deleted.
+// Objects (bitmaps, brushes, pens, fonts, regions, DCs) created and still alive:
+// deleted neither by the program nor by the system that took one over.
 long LiveGdiObjects();
 // Deletions of objects the census never saw created.
 long StrayGdiDeletions();
