@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 #include <utility>
@@ -35,6 +36,11 @@ struct ControlLook {
   std::string parent_background;
   bool operator==(const ControlLook&) const = default;
 };
+
+void PrintTo(const ControlLook& l, std::ostream* os) {
+  *os << l.name << ": procedure " << l.proc << ", style " << l.style << ", colour " << l.colour
+      << ", ParentBackground " << l.parent_background;
+}
 
 std::vector<ControlLook> LooksOf(const TGalleryForm& form) {
   std::vector<ControlLook> looks;
