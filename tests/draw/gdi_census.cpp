@@ -34,8 +34,11 @@ decltype(&CreateSolidBrush) real_CreateSolidBrush;
 decltype(&CreatePatternBrush) real_CreatePatternBrush;
 decltype(&CreatePen) real_CreatePen;
 decltype(&CreateFontIndirectW) real_CreateFontIndirectW;
+decltype(&CreateFontW) real_CreateFontW;
 decltype(&CreateRectRgn) real_CreateRectRgn;
 decltype(&CreateRectRgnIndirect) real_CreateRectRgnIndirect;
+decltype(&ExtCreateRegion) real_ExtCreateRegion;
+decltype(&SetWindowRgn) real_SetWindowRgn;
 
 HDC WINAPI Counted_CreateCompatibleDC(HDC dc) { return Born(real_CreateCompatibleDC(dc)); }
 BOOL WINAPI Counted_DeleteDC(HDC dc) { return Died(dc, real_DeleteDC(dc)); }
@@ -60,18 +63,35 @@ HBRUSH WINAPI Counted_CreateSolidBrush(COLORREF c) { return Born(real_CreateSoli
 HBRUSH WINAPI Counted_CreatePatternBrush(HBITMAP b) { return Born(real_CreatePatternBrush(b)); }
 HPEN WINAPI Counted_CreatePen(int style, int width, COLORREF c) { return Born(real_CreatePen(style, width, c)); }
 HFONT WINAPI Counted_CreateFontIndirectW(const LOGFONTW* f) { return Born(real_CreateFontIndirectW(f)); }
+HFONT WINAPI Counted_CreateFontW(int h, int w, int esc, int orient, int weight, DWORD italic, DWORD underline,
+                                 DWORD strike, DWORD charset, DWORD precision, DWORD clip, DWORD quality, DWORD pitch,
+                                 LPCWSTR face) {
+  return Born(real_CreateFontW(h, w, esc, orient, weight, italic, underline, strike, charset, precision, clip, quality,
+                               pitch, face));
+}
 HRGN WINAPI Counted_CreateRectRgn(int l, int t, int r, int b) { return Born(real_CreateRectRgn(l, t, r, b)); }
 HRGN WINAPI Counted_CreateRectRgnIndirect(const RECT* r) { return Born(real_CreateRectRgnIndirect(r)); }
+HRGN WINAPI Counted_ExtCreateRegion(const XFORM* x, DWORD size, const RGNDATA* data) {
+  return Born(real_ExtCreateRegion(x, size, data));
+}
+
+// A region given to a window belongs to the system from then on, which deletes it.
+int WINAPI Counted_SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+  const int ok = real_SetWindowRgn(window, region, redraw);
+  if (ok && region) Live().erase(region);
+  return ok;
+}
 
 struct Hook {
+  const char* module;
   const char* name;
   void* wrapper;
   void** real;
 };
 
 template <class F>
-Hook MakeHook(const char* name, F wrapper, F& real) {
-  return Hook{name, reinterpret_cast<void*>(wrapper), reinterpret_cast<void**>(&real)};
+Hook MakeHook(const char* name, F wrapper, F& real, const char* module = "gdi32.dll") {
+  return Hook{module, name, reinterpret_cast<void*>(wrapper), reinterpret_cast<void**>(&real)};
 }
 
 }  // namespace
@@ -90,12 +110,17 @@ bool InstallGdiCensus() {
       MakeHook("CreatePatternBrush", &Counted_CreatePatternBrush, real_CreatePatternBrush),
       MakeHook("CreatePen", &Counted_CreatePen, real_CreatePen),
       MakeHook("CreateFontIndirectW", &Counted_CreateFontIndirectW, real_CreateFontIndirectW),
+      MakeHook("CreateFontW", &Counted_CreateFontW, real_CreateFontW),
       MakeHook("CreateRectRgn", &Counted_CreateRectRgn, real_CreateRectRgn),
       MakeHook("CreateRectRgnIndirect", &Counted_CreateRectRgnIndirect, real_CreateRectRgnIndirect),
+      MakeHook("ExtCreateRegion", &Counted_ExtCreateRegion, real_ExtCreateRegion),
+      MakeHook("SetWindowRgn", &Counted_SetWindowRgn, real_SetWindowRgn, "user32.dll"),
   };
-  HMODULE gdi = GetModuleHandleW(L"gdi32.dll");
-  if (!gdi) return false;
-  for (const Hook& h : hooks) *h.real = reinterpret_cast<void*>(GetProcAddress(gdi, h.name));
+  for (const Hook& h : hooks) {
+    HMODULE module = GetModuleHandleA(h.module);
+    if (!module) return false;
+    *h.real = reinterpret_cast<void*>(GetProcAddress(module, h.name));
+  }
 
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
   auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
@@ -104,10 +129,10 @@ bool InstallGdiCensus() {
   if (!dir.VirtualAddress) return false;
   int patched = 0;
   for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
-    if (_stricmp(reinterpret_cast<char*>(base + imp->Name), "gdi32.dll") != 0) continue;
+    const char* module = reinterpret_cast<char*>(base + imp->Name);
     for (auto* thunk = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk); thunk->u1.Function; ++thunk) {
       for (const Hook& h : hooks) {
-        if (reinterpret_cast<void*>(thunk->u1.Function) != *h.real) continue;
+        if (_stricmp(module, h.module) != 0 || reinterpret_cast<void*>(thunk->u1.Function) != *h.real) continue;
         DWORD old = 0;
         VirtualProtect(&thunk->u1.Function, sizeof thunk->u1.Function, PAGE_READWRITE, &old);
         thunk->u1.Function = reinterpret_cast<decltype(thunk->u1.Function)>(h.wrapper);

@@ -10,7 +10,8 @@ namespace drawtest {
 // Routes the program's GDI creation and deletion calls through the census;
 // returns false when the import table could not be patched.
 bool InstallGdiCensus();
-// Objects (bitmaps, brushes, pens, fonts, regions, DCs) created and not yet deleted.
+// Objects (bitmaps, brushes, pens, fonts, regions, DCs) created and not yet deleted;
+// a region given to a window leaves the count, as the system deletes it.
 long LiveGdiObjects();
 // Deletions of objects the census never saw created.
 long StrayGdiDeletions();

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <cstring>
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -82,10 +83,29 @@ bool Has(const std::vector<std::wstring>& texts, const wchar_t* text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
+RECT ScreenRect(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+// A window's own bar as the system gives its rectangle (GetScrollBarInfo
+// answers only in the window's process): along the client area, right or
+// below, one pixel into the corner when the window has both bars.
+RECT NonClientBar(HWND w, bool vertical) {
+  RECT c;
+  GetClientRect(w, &c);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&c), 2);
+  const bool both = (GetWindowLongW(w, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) == (WS_HSCROLL | WS_VSCROLL);
+  if (vertical) return {c.right, c.top, c.right + GetSystemMetrics(SM_CXVSCROLL), c.bottom + both};
+  return {c.left, c.bottom, c.right + both, c.bottom + GetSystemMetrics(SM_CYHSCROLL)};
+}
+
 TEST(GalleryProgram, StartsSkinnedWithEveryControl) {
   Gallery gallery(L"");
   ASSERT_NE(gallery.Form(), nullptr);
-  EXPECT_EQ(SendMessageW(gallery.Form(), kSkinnedQuery, 0, 0), 1);
+  const auto skinned = [](HWND w) { return SendMessageW(w, kSkinnedQuery, 0, 0) == 1; };
+  EXPECT_TRUE(skinned(gallery.Form()));
   auto children = gallery.Children();
   const auto buttons = Texts(children[L"Button"]);
   for (const wchar_t* b : {L"Push", L"Default", L"Disabled", L"Glyph", L"Menu button"}) EXPECT_TRUE(Has(buttons, b)) << b;
@@ -93,7 +113,39 @@ TEST(GalleryProgram, StartsSkinnedWithEveryControl) {
   EXPECT_EQ(children[L"ScrollBar"].size(), 2u);
   EXPECT_EQ(children[L"TPanel"].size(), 1u);
   ASSERT_EQ(children[L"ListBox"].size(), 1u);
-  EXPECT_EQ(SendMessageW(children[L"ListBox"][0], LB_GETCOUNT, 0, 0), 200);
+  const HWND list = children[L"ListBox"][0];
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 200);
+
+  // Every control the engine skins answers the query; an edit without a border keeps the system's look.
+  for (const wchar_t* kind : {L"Button", L"ComboBox", L"ListBox", L"ScrollBar"})
+    for (HWND w : children[kind]) EXPECT_TRUE(skinned(w)) << testing::PrintToString(kind + (L" " + TextOf(w)));
+  HWND memo = nullptr, spin = nullptr;
+  for (HWND e : children[L"Edit"]) {
+    const std::wstring text = TextOf(e);
+    EXPECT_EQ(skinned(e), text != L"Edit without a border") << testing::PrintToString(text);
+    if (GetWindowLongW(e, GWL_STYLE) & ES_MULTILINE) memo = e;
+    if (text == L"25") spin = e;
+  }
+  ASSERT_NE(spin, nullptr);
+  const HWND up_down = GetTopWindow(spin);
+  ASSERT_EQ(ClassOf(up_down), L"msctls_updown32");
+  EXPECT_TRUE(skinned(up_down));
+
+  // A shown overlay lies exactly over each real bar.
+  ASSERT_NE(memo, nullptr);
+  std::vector<RECT> overlays;
+  for (HWND o : children[L"TWScrollbar"])
+    if (IsWindowVisible(o)) overlays.push_back(ScreenRect(o));
+  const std::pair<const char*, RECT> bars[] = {
+      {"list", NonClientBar(list, true)},
+      {"memo, vertical", NonClientBar(memo, true)},
+      {"memo, horizontal", NonClientBar(memo, false)},
+      {"first scroll bar", ScreenRect(children[L"ScrollBar"].at(0))},
+      {"second scroll bar", ScreenRect(children[L"ScrollBar"].at(1))},
+  };
+  for (const auto& [name, bar] : bars)
+    EXPECT_EQ(std::count_if(overlays.begin(), overlays.end(), [&](const RECT& o) { return EqualRect(&o, &bar); }), 1)
+        << name;
 }
 
 TEST(GalleryProgram, WithoutSkinTheControlsKeepTheirSystemStyles) {
