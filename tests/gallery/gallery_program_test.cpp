@@ -12,66 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "gallery_driver.h"
+#include "user_input.h"
+
 namespace {
 
 constexpr UINT kSkinnedQuery = 0x3523;
 
-std::wstring Widen(const char* s) { return std::wstring(s, s + strlen(s)); }
-
-std::wstring ClassOf(HWND w) {
-  wchar_t name[64] = {};
-  GetClassNameW(w, name, 64);
-  return name;
-}
-
-std::wstring TextOf(HWND w) {
-  wchar_t text[256] = {};
-  SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));  // another process's edit answers only this
-  return text;
-}
-
-class Gallery {
-public:
-  explicit Gallery(const wchar_t* arguments) {
-    std::wstring command = L"\"" + Widen(BRINDLE_GALLERY_EXE) + L"\" " + arguments;
-    STARTUPINFOW si{sizeof(si)};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_)) return;
-    WaitForInputIdle(process_.hProcess, 10000);
-    for (int i = 0; i < 200 && !form_; ++i) {
-      EnumWindows(
-          [](HWND w, LPARAM self) {
-            auto* g = reinterpret_cast<Gallery*>(self);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid != g->process_.dwProcessId || !IsWindowVisible(w) || ClassOf(w) != L"TGalleryForm") return TRUE;
-            g->form_ = w;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(this));
-      if (!form_) Sleep(50);
-    }
-    Sleep(600);  // past the skin manager's quarter-second action timer
-  }
-  ~Gallery() {
-    if (!process_.hProcess) return;
-    if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  HWND Form() const { return form_; }
-  DWORD Id() const { return process_.dwProcessId; }
-  // The form's own child windows, by class.
-  std::map<std::wstring, std::vector<HWND>> Children() const {
-    std::map<std::wstring, std::vector<HWND>> out;
-    for (HWND c = GetWindow(form_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out[ClassOf(c)].push_back(c);
-    return out;
-  }
-
-private:
-  PROCESS_INFORMATION process_{};
-  HWND form_ = nullptr;
-};
+using tour::ClassOf;
+using tour::TextOf;
 
 std::vector<std::wstring> Texts(const std::vector<HWND>& windows) {
   std::vector<std::wstring> out;
@@ -231,18 +180,14 @@ HWND WaitForDialog(DWORD process) {
   return nullptr;
 }
 
-std::wstring DarkSkin() {
-  std::wstring path = L"Z:" + Widen(BRINDLE_SKINS_DIR) + L"/dark.skn";
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
+std::wstring DarkSkin() { return WindowsPath(std::string(BRINDLE_SKINS_DIR) + "/dark.skn"); }
 
 // The skin a running gallery opens through File, "Open skin..." looks as
 // the same skin does from the start, on the whole window.
 TEST(GalleryProgram, OpeningASkinFromTheMenuRepaintsTheWindowInIt) {
   std::vector<COLORREF> dark;
   {
-    Gallery reference((L"--skin \"" + DarkSkin() + L"\"").c_str());
+    Gallery reference(SkinArgument("dark"));
     ASSERT_NE(reference.Form(), nullptr);
     dark = Capture(reference.Form());
   }

@@ -11,32 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "gallery_driver.h"
 #include "user_input.h"
 
 namespace {
 
 constexpr UINT kSkinnedQuery = 0x3523;
-
-std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
-
-std::wstring WindowsPath(const std::string& unix_path) {
-  std::wstring path = L"Z:" + Widen(unix_path);
-  for (wchar_t& c : path)
-    if (c == L'/') c = L'\\';
-  return path;
-}
-
-std::wstring ClassOf(HWND w) {
-  wchar_t name[64] = {};
-  GetClassNameW(w, name, 64);
-  return name;
-}
-
-std::wstring TextOf(HWND w) {
-  wchar_t text[256] = {};
-  SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+using tour::TextOf;
 
 struct TourRun {
   const char* name;
@@ -44,62 +25,6 @@ struct TourRun {
   bool skinned;
 };
 void PrintTo(const TourRun& run, std::ostream* os) { *os << run.name; }
-
-// The program as a user starts it: from its own folder.
-class Gallery {
-public:
-  explicit Gallery(const std::wstring& arguments) {
-    const std::wstring folder = WindowsPath(BRINDLE_STAGE_DIR);
-    const std::wstring exe = folder + L"\\BrindleGallery.exe";
-    std::wstring command = L"\"" + exe + L"\" " + arguments;
-    STARTUPINFOW si{sizeof(si)};
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &process_))
-      return;
-    form_ = TopLevel(L"TGalleryForm", 20000);
-  }
-  ~Gallery() {
-    if (!process_.hProcess) return;
-    if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  HWND Form() const { return form_; }
-
-  // A visible top-level window of the program, by class.
-  HWND TopLevel(const wchar_t* cls, int timeout_ms = 5000) const {
-    HWND found = nullptr;
-    tour::WaitUntil([&] {
-      for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == process_.dwProcessId && IsWindowVisible(w) && ClassOf(w) == cls) found = w;
-      }
-      return found != nullptr;
-    }, timeout_ms);
-    return found;
-  }
-  std::vector<HWND> Children(const wchar_t* cls) const {
-    std::vector<HWND> out;
-    for (HWND c = GetWindow(form_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-      if (ClassOf(c) == cls) out.push_back(c);
-    return out;
-  }
-  HWND Child(const wchar_t* cls, const std::wstring& text) const {
-    for (HWND c : Children(cls))
-      if (TextOf(c) == text) return c;
-    return nullptr;
-  }
-  HWND Child(const wchar_t* cls, DWORD style_mask, DWORD style) const {
-    for (HWND c : Children(cls))
-      if ((static_cast<DWORD>(GetWindowLongW(c, GWL_STYLE)) & style_mask) == style) return c;
-    return nullptr;
-  }
-
-private:
-  PROCESS_INFORMATION process_{};
-  HWND form_ = nullptr;
-};
 
 bool Skinned(HWND window) {
   return tour::WaitUntil([&] { return SendMessageW(window, kSkinnedQuery, 0, 0) == 1; }, 3000);
@@ -226,13 +151,9 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 199; })) << "Go to last line";
 }
 
-std::wstring Skin(const char* name) {
-  return L"--skin \"" + WindowsPath(std::string(BRINDLE_SKINS_DIR) + "/" + name + ".skn") + L"\"";
-}
-
 INSTANTIATE_TEST_SUITE_P(Skins, GalleryTour,
                          testing::Values(TourRun{"unskinned", L"--no-skin", false}, TourRun{"default", L"", true},
-                                         TourRun{"dark", Skin("dark"), true}),
+                                         TourRun{"dark", SkinArgument("dark"), true}),
                          [](const testing::TestParamInfo<TourRun>& info) { return info.param.name; });
 
 }  // namespace

@@ -146,6 +146,18 @@ void WithKey(WORD vk, const std::function<void()>& gesture) {
   Sleep(kStepPause);
 }
 
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 HWND Focus(HWND window) {
   GUITHREADINFO info{sizeof(info)};
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace tour {
@@ -34,6 +35,11 @@ void Keys(std::initializer_list<WORD> chord);
 void Type(std::wstring_view text);
 // Holds a key (Ctrl, Shift) down while `gesture` runs.
 void WithKey(WORD vk, const std::function<void()>& gesture);
+
+// Another program's window as seen from outside: its class, and its text
+// (WM_GETTEXT, which another process's edit answers).
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);
 
 // The window with the keyboard focus in the thread of `window`.
 HWND Focus(HWND window);
