@@ -29,6 +29,7 @@ OutFile "${OUTFILE}"
 ; A later setup installs where the earlier one did.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
+BrandingText "Brindle ${VERSION}"
 SetCompressor /SOLID lzma
 
 VIProductVersion "${VERSION}.0"
