@@ -1,23 +1,78 @@
-// Waits until a top-level window with the given title is visible, for scripts
-// that must not act before the program is on screen.
-//   wininfo --wait TITLE [SECONDS]     exit 0 when it appeared, 1 when not
+// Looks at another program's top-level window, for scripts that drive a
+// program from outside.
+//   wininfo --wait TITLE [SECONDS]      exit 0 when the window is visible, 1 when not in time
+//   wininfo --describe TITLE [SECONDS]  waits as --wait and for the skin engine to take the
+//                                       window, then prints in UTF-8 "skinned N" (the
+//                                       engine's answer to its skinned query, 1 when it
+//                                       draws the window) and "button CAPTION" per button
+//   wininfo --close TITLE [SECONDS]     asks the window to close; exit 0 once it has gone
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
 
+namespace {
+
+constexpr UINT kSkinnedQuery = 0x3523;  // every window the engine skins answers 1
+
+HWND WaitForWindow(const wchar_t* title, ULONGLONG deadline) {
+  do {
+    HWND wnd = FindWindowW(nullptr, title);
+    if (wnd && IsWindowVisible(wnd)) return wnd;
+    Sleep(100);
+  } while (GetTickCount64() < deadline);
+  return nullptr;
+}
+
+void PrintUtf8(const char* label, const std::wstring& text) {
+  std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+  std::printf("%s %s\n", label, out.c_str());
+}
+
+BOOL CALLBACK PrintButton(HWND child, LPARAM) {
+  wchar_t cls[64] = {};
+  GetClassNameW(child, cls, 64);
+  if (std::wcscmp(cls, L"Button") == 0) {
+    wchar_t text[256] = {};
+    GetWindowTextW(child, text, 256);
+    PrintUtf8("button", text);
+  }
+  return TRUE;
+}
+
+int Describe(HWND wnd, ULONGLONG deadline) {
+  LRESULT skinned = 0;
+  while ((skinned = SendMessageW(wnd, kSkinnedQuery, 0, 0)) != 1 && GetTickCount64() < deadline) Sleep(100);
+  std::printf("skinned %ld\n", static_cast<long>(skinned));
+  EnumChildWindows(wnd, PrintButton, 0);
+  std::fflush(stdout);
+  return 0;
+}
+
+int Close(HWND wnd, ULONGLONG deadline) {
+  PostMessageW(wnd, WM_CLOSE, 0, 0);
+  while (IsWindow(wnd)) {
+    if (GetTickCount64() >= deadline) return 1;
+    Sleep(100);
+  }
+  return 0;
+}
+
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3 || std::wcscmp(argv[1], L"--wait") != 0) {
-    std::fputs("usage: wininfo --wait TITLE [SECONDS]\n", stderr);
+  const std::wstring command = argc >= 3 ? argv[1] : L"";
+  if (command != L"--wait" && command != L"--describe" && command != L"--close") {
+    std::fputs("usage: wininfo (--wait | --describe | --close) TITLE [SECONDS]\n", stderr);
     return 2;
   }
   const double seconds = argc > 3 ? std::wcstod(argv[3], nullptr) : 30.0;
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-  do {
-    HWND wnd = FindWindowW(nullptr, argv[2]);
-    if (wnd && IsWindowVisible(wnd)) return 0;
-    Sleep(100);
-  } while (GetTickCount64() < deadline);
-  return 1;
+  HWND wnd = WaitForWindow(argv[2], deadline);
+  if (!wnd) return 1;
+  if (command == L"--describe") return Describe(wnd, deadline);
+  if (command == L"--close") return Close(wnd, deadline);
+  return 0;
 }
