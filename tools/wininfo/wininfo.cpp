@@ -6,6 +6,7 @@
 //                                       engine's answer to its skinned query, 1 when it
 //                                       draws the window) and "button CAPTION" per button
 //   wininfo --close TITLE [SECONDS]     asks the window to close; exit 0 once it has gone
+//   wininfo --press TITLE CAPTION       clicks the window's button with that caption
 #include <windows.h>
 
 #include <cstdio>
@@ -60,19 +61,34 @@ int Close(HWND wnd, ULONGLONG deadline) {
   return 0;
 }
 
+int Press(HWND wnd, const wchar_t* caption) {
+  for (HWND child = GetWindow(wnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[64] = {}, text[256] = {};
+    GetClassNameW(child, cls, 64);
+    GetWindowTextW(child, text, 256);
+    if (std::wcscmp(cls, L"Button") == 0 && std::wcscmp(text, caption) == 0) {
+      PostMessageW(child, BM_CLICK, 0, 0);  // posted: the click may open a modal window
+      return 0;
+    }
+  }
+  return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc >= 3 ? argv[1] : L"";
-  if (command != L"--wait" && command != L"--describe" && command != L"--close") {
-    std::fputs("usage: wininfo (--wait | --describe | --close) TITLE [SECONDS]\n", stderr);
+  const bool press = command == L"--press" && argc == 4;
+  if (command != L"--wait" && command != L"--describe" && command != L"--close" && !press) {
+    std::fputs("usage: wininfo (--wait | --describe | --close) TITLE [SECONDS] | --press TITLE CAPTION\n", stderr);
     return 2;
   }
-  const double seconds = argc > 3 ? std::wcstod(argv[3], nullptr) : 30.0;
+  const double seconds = argc > 3 && !press ? std::wcstod(argv[3], nullptr) : 30.0;
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
   HWND wnd = WaitForWindow(argv[2], deadline);
   if (!wnd) return 1;
   if (command == L"--describe") return Describe(wnd, deadline);
   if (command == L"--close") return Close(wnd, deadline);
+  if (press) return Press(wnd, argv[3]);
   return 0;
 }
