@@ -315,6 +315,10 @@ void TWinControl::WndProc(TMessage& m) {
       DefaultHandler(m);
       TellFocusChanged();
       return;
+    case WM_KILLFOCUS:
+      DefaultHandler(m);
+      Perform(CM_EXIT);
+      return;
     case WM_SETTEXT:
       DefaultHandler(m);
       caption_ = m.LParam ? Narrow(reinterpret_cast<const wchar_t*>(m.LParam)) : std::string();

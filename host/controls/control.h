@@ -121,6 +121,8 @@ public:
   void SetEnabled(bool enabled) override;
   void SetFocus();
   void Invalidate() override;
+  // Paints the windowless child controls into dc, which holds this control's client area.
+  void PaintControls(HDC dc);
 
   // Skinners switch it on for flicker-free painting of their own.
   bool DoubleBuffered() const { return double_buffered_; }
@@ -150,7 +152,6 @@ private:
   void Attach(HWND wnd, WNDPROC def_proc);
   void Detach();
   void PaintHandler(TMessage& m);
-  void PaintControls(HDC dc);
   TGraphicControl* GraphicAt(int x, int y) const;
   bool MouseToGraphic(TMessage& m);
   void SetHotGraphic(TGraphicControl* control);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "host/core/properties.h"
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
 #include "skin/data/skin_data.h"
+#include "skin/draw/parent_background.h"
 #include "skin/draw/text.h"
 #include "skin/form/engine_messages.h"
 #include "skin/form/skin_form.h"
@@ -274,6 +276,27 @@ void TSkinControl::SetParentBackground(bool attaching) {
     SetPropText(Control, "ParentBackground", "True");
   }
 }
+
+void TSkinControl::PaintBuffered(host::TMessage& m) {
+  m.Result = 0;
+  if (!Handle) return;
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  std::optional<host::PaintDc> paint;
+  if (!dc) dc = paint.emplace(Handle);
+  RECT client{};
+  GetClientRect(Handle, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  if (buffer_.Width() < client.right || buffer_.Height() < client.bottom)
+    buffer_.SetSize(std::max<int>(buffer_.Width(), client.right), std::max<int>(buffer_.Height(), client.bottom));
+  try {
+    Draw(buffer_.Dc(), client);
+  } catch (const std::exception& e) {
+    TraceError("control painting", e);
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer_.Dc(), 0, 0, SRCCOPY);
+}
+
+void TSkinControl::PaintParentBackground(HDC dc) const { DrawParentBackground(Handle, dc); }
 
 bool TSkinControl::IsPopupOrDesktopChild(HWND window) {
   return (static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)) & WS_POPUP) ||

@@ -14,6 +14,7 @@
 #include "host/core/colour.h"
 #include "host/core/component.h"
 #include "host/core/handler_depth.h"
+#include "host/graphics/dib_bitmap.h"
 
 namespace host {
 class Canvas;
@@ -68,6 +69,12 @@ public:
   void DrawTextFocus(HDC dc, UINT format, const RECT& rect) const;
   void ForwardMouseDown(const host::TMessage& m);
   void SetParentBackground(bool attaching);
+  // WM_PAINT or WM_PRINT (the DC in wParam, or a paint of its own) drawn
+  // through an off-screen copy of the client area: Draw paints the copy,
+  // which then reaches the window in one piece.
+  void PaintBuffered(host::TMessage& m);
+  // The parent's picture behind the client area.
+  void PaintParentBackground(HDC dc) const;
   static bool IsPopupOrDesktopChild(HWND window);
   // The colour as the skin gives it, system colours resolved.
   static COLORREF Rgb(std::int32_t colour);
@@ -112,6 +119,7 @@ protected:
 private:
   void Unregister() noexcept;
 
+  host::DibBitmap buffer_;  // PaintBuffered's copy, kept between paints
   host::SlotHook slot_;
   host::WindowSubclass subclass_;
   host::HandlerDepth depth_;
