@@ -7,9 +7,11 @@
 
 #include "host/controls/bitbtn.h"
 #include "host/controls/button.h"
+#include "host/controls/check_box.h"
 #include "host/controls/combobox.h"
 #include "host/controls/edit.h"
 #include "host/controls/form.h"
+#include "host/controls/group_box.h"
 #include "host/controls/listbox.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
@@ -51,7 +53,8 @@ void TApplication::Initialize() {
        {&TButton::Info(), &TListBox::Info(), &TTimer::Info(), &TOpenDialog::Info(), &TActionList::Info(),
         &TFileRun::Info(), &TEdit::Info(), &TMemo::Info(), &TComboBox::Info(), &TUpDown::Info(), &TSpinEdit::Info(),
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
-        &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info()})
+        &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
+        &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info()})
     RegisterComponentClass(*c);
 }
 
