@@ -76,8 +76,6 @@ public:
   // The parent's picture behind the client area.
   void PaintParentBackground(HDC dc) const;
   static bool IsPopupOrDesktopChild(HWND window);
-  // The colour as the skin gives it, system colours resolved.
-  static COLORREF Rgb(std::int32_t colour);
 
   HWND Window() const noexcept { return Handle; }
   host::TControl* HostControl() const noexcept { return Control; }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "skin/controls/check_box.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/push_button.h"
@@ -52,6 +53,8 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
     case TSkinnerClass::PngBitButton: return MakePngBitButton(r, form);
     case TSkinnerClass::MenuButton: return Make<TSkinMenuButton>(r, form);
     case TSkinnerClass::SpeedButton: return MakeSpeedButton(r, form);
+    case TSkinnerClass::CheckBox: return Make<TSkinCheckBox>(r, form);
+    case TSkinnerClass::RadioButton: return Make<TSkinRadioButton>(r, form);
     case TSkinnerClass::ComBox: return Make<TSkinComBox>(r, form);
     case TSkinnerClass::Edit: return Make<TSkinEdit>(r, form);
     case TSkinnerClass::UpDown: return Make<TSkinUpDown>(r, form);
