@@ -55,7 +55,9 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
       {"ExitClick", &TGalleryForm::ExitClick},         {"ShowListClick", &TGalleryForm::ShowListClick},
       {"TitleClick", &TGalleryForm::TitleClick},       {"SkinInfoClick", &TGalleryForm::SkinInfoClick},
       {"AboutClick", &TGalleryForm::AboutClick},       {"FirstLineClick", &TGalleryForm::FirstLineClick},
-      {"LastLineClick", &TGalleryForm::LastLineClick},
+      {"LastLineClick", &TGalleryForm::LastLineClick}, {"FindClick", &TGalleryForm::FindClick},
+      {"FindNextClick", &TGalleryForm::FindNextClick}, {"FontClick", &TGalleryForm::FontClick},
+      {"MessageBoxClick", &TGalleryForm::MessageBoxClick},
   };
   for (const auto& [handler_name, handler] : kHandlers)
     if (handler_name == name) return [this, handler](host::TComponent* sender) { (this->*handler)(sender); };
@@ -93,6 +95,8 @@ void TGalleryForm::Loaded() {
   ListMenu = host::Bind<host::TPopupMenu>(*this, "ListMenu");
   MenuImages = host::Bind<host::TImageList>(*this, "MenuImages");
   OpenSkinDialog = host::Bind<host::TOpenDialog>(*this, "OpenSkinDialog");
+  FindDialog1 = host::Bind<host::TFindDialog>(*this, "FindDialog1");
+  FontDialog1 = host::Bind<host::TFontDialog>(*this, "FontDialog1");
   MakeMenuImages();
   for (const char* choice : {"First choice", "Second choice", "Third choice"}) MenuButtonMenu->Add(choice);
   host::StringList lines;
@@ -178,3 +182,44 @@ void TGalleryForm::AboutClick(host::TComponent*) {
 void TGalleryForm::FirstLineClick(host::TComponent*) { LongList->SetItemIndex(0); }
 
 void TGalleryForm::LastLineClick(host::TComponent*) { LongList->SetItemIndex(kListLines - 1); }
+
+// The system's own dialogs, with their bare check boxes, radio buttons and
+// buttons, for skin authors to see their skin on.
+void TGalleryForm::FindClick(host::TComponent*) { FindDialog1->Execute(); }
+
+// Selects the next place in the memo that holds the text, ignoring case.
+void TGalleryForm::FindNextClick(host::TComponent*) {
+  const std::wstring wanted = host::Widen(host::LowerCase(FindDialog1->Text()));
+  HWND memo = Memo1->Handle();
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(memo)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(memo, text.data(), static_cast<int>(text.size()))));
+  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  DWORD from = 0;
+  SendMessageW(memo, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&from));
+  const std::size_t at = wanted.empty() ? std::wstring::npos : text.find(wanted, from);
+  if (at == std::wstring::npos) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  SendMessageW(memo, EM_SETSEL, at, at + wanted.size());
+  SendMessageW(memo, EM_SCROLLCARET, 0, 0);
+}
+
+void TGalleryForm::FontClick(host::TComponent*) {
+  host::TFont& chosen = FontDialog1->Font();
+  const host::TFont& now = *Memo1->Font();
+  chosen.SetName(now.Name());
+  chosen.SetHeight(now.Height());
+  chosen.SetStyle(now.Style());
+  chosen.SetColor(now.Color());
+  if (!FontDialog1->Execute()) return;
+  host::TFont& font = *Memo1->Font();
+  font.SetName(chosen.Name());
+  font.SetHeight(chosen.Height());
+  font.SetStyle(chosen.Style());
+  font.SetColor(chosen.Color());
+}
+
+void TGalleryForm::MessageBoxClick(host::TComponent*) {
+  MessageBoxW(Handle(), L"This is the system's own message box.", L"Message box", MB_OKCANCEL | MB_ICONINFORMATION);
+}

@@ -11,6 +11,8 @@
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/dialogs/find_dialog.h"
+#include "host/dialogs/font_dialog.h"
 #include "host/dialogs/open_dialog.h"
 #include "host/graphics/image_list.h"
 #include "host/menus/popup_menu.h"
@@ -59,6 +61,8 @@ public:
   host::TPopupMenu* ListMenu = nullptr;
   host::TImageList* MenuImages = nullptr;
   host::TOpenDialog* OpenSkinDialog = nullptr;
+  host::TFindDialog* FindDialog1 = nullptr;
+  host::TFontDialog* FontDialog1 = nullptr;
 
   // Takes the skin package at the path and remembers it among the recent ones.
   void OpenSkin(const std::string& path);
@@ -74,6 +78,10 @@ private:
   void AboutClick(host::TComponent* sender);
   void FirstLineClick(host::TComponent* sender);
   void LastLineClick(host::TComponent* sender);
+  void FindClick(host::TComponent* sender);
+  void FindNextClick(host::TComponent* sender);
+  void FontClick(host::TComponent* sender);
+  void MessageBoxClick(host::TComponent* sender);
   void MakeMenuImages();
   void ShowSkinning();
   void ShowTitle();

@@ -21,6 +21,8 @@
 #include "host/controls/spin_edit.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
+#include "host/dialogs/find_dialog.h"
+#include "host/dialogs/font_dialog.h"
 #include "host/dialogs/open_dialog.h"
 #include "host/graphics/image_list.h"
 #include "host/menus/menu.h"
@@ -54,7 +56,8 @@ void TApplication::Initialize() {
         &TFileRun::Info(), &TEdit::Info(), &TMemo::Info(), &TComboBox::Info(), &TUpDown::Info(), &TSpinEdit::Info(),
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
-        &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info()})
+        &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
+        &TFontDialog::Info()})
     RegisterComponentClass(*c);
 }
 
@@ -74,6 +77,8 @@ void TApplication::HandleMessage(MSG& msg) {
       break;
     }
   }
+  for (HWND dialog : modeless_)
+    if ((msg.hwnd == dialog || IsChild(dialog, msg.hwnd)) && IsDialogMessageW(dialog, &msg)) return;
   // The active form's menu shortcuts come before the control with the focus.
   if (active_form_ && active_form_->Menu() && active_form_->Enabled() && active_form_->Menu()->IsShortCut(msg)) return;
   if (main_form_ && main_form_->ClientHandle() && TranslateMDISysAccel(main_form_->ClientHandle(), &msg)) return;

@@ -50,12 +50,16 @@ public:
   void AddForm(TForm* form) { forms_.push_back(form); }
   void RemoveForm(TForm* form);
   void SetActiveForm(TForm* form) { active_form_ = form; }
+  // A system dialog without a loop of its own: the loop gives it its Tab and Enter keys.
+  void AddModelessDialog(HWND dialog) { modeless_.push_back(dialog); }
+  void RemoveModelessDialog(HWND dialog) { std::erase(modeless_, dialog); }
 
 private:
   std::string title_;
   TForm* main_form_ = nullptr;
   TForm* active_form_ = nullptr;
   std::vector<TForm*> forms_;
+  std::vector<HWND> modeless_;
 };
 
 TApplication& Application();

@@ -2,6 +2,7 @@
 
 #include "host/app/application.h"
 #include "host/core/error.h"
+#include "host/dialogs/find_dialog.h"
 #include "host/gdi/handles.h"
 #include "host/menus/menu.h"
 #include "host/stream/form_reader.h"
@@ -273,6 +274,11 @@ void TForm::WndProc(TMessage& m) {
       visible_ = false;
       if (Application().MainForm() == this) PostQuitMessage(0);
       break;
+  }
+  if (m.Msg == TFindDialog::Message()) {
+    TFindDialog::Notify(m.LParam);
+    m.Result = 0;
+    return;
   }
   TWinControl::WndProc(m);
 }

@@ -7,12 +7,17 @@
 #include <algorithm>
 #include <initializer_list>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <utility>
 #include <string>
 #include <vector>
 
 #include "gallery_driver.h"
+#include "host/graphics/dib_bitmap.h"
+#include "skin/data/skin_data.h"
+#include "test_skins.h"
 #include "user_input.h"
 
 namespace {
@@ -250,6 +255,53 @@ TEST(GalleryProgram, TheSkinningItemSwitchesTheSkinOffAndOn) {
   Keys({'S'});
   EXPECT_TRUE(wait_for(true));
   EXPECT_EQ(GetMenu(gallery.Form()), nullptr);
+}
+
+// The system's Find dialog from the Dialogs menu: its bare check boxes and
+// radio buttons are skinned, the glyph over the system's is the skin's own
+// picture, and its group box keeps the system's look.
+TEST(GalleryProgram, TheFindDialogsButtonsShowTheSkinsGlyphs) {
+  std::ifstream file(BRINDLE_SKINS_DIR "/default.skn", std::ios::binary);
+  skin::TSkinData data{nullptr};
+  data.ReadSkinStream(data_test::StreamOf({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}));
+  ASSERT_TRUE(data.Elements().Buttons);
+  const host::DibBitmap& check = data.Elements().Buttons->CheckImage;
+  const int frames = data.Elements().Buttons->CheckFrames, w = check.Width() / frames, h = check.Height();
+
+  Gallery gallery(L"");
+  ASSERT_NE(gallery.Form(), nullptr);
+  SetForegroundWindow(gallery.Form());
+  tour::Settle(gallery.Form());
+  Keys({VK_MENU, 'D'});
+  Keys({'F'});
+  HWND find = gallery.TopLevel(L"#32770");
+  ASSERT_NE(find, nullptr);
+  std::map<LONG, std::vector<HWND>> buttons;
+  for (HWND c = GetTopWindow(find); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (ClassOf(c) == L"Button") buttons[GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK].push_back(c);
+  ASSERT_EQ(buttons[BS_AUTOCHECKBOX].size(), 2u);
+  ASSERT_EQ(buttons[BS_AUTORADIOBUTTON].size(), 2u);
+  ASSERT_EQ(buttons[BS_GROUPBOX].size(), 1u);
+  for (auto type : {BS_AUTOCHECKBOX, BS_AUTORADIOBUTTON})
+    for (HWND b : buttons[type]) EXPECT_EQ(SendMessageW(b, kSkinnedQuery, 0, 0), 1) << TextOf(b);
+  EXPECT_EQ(SendMessageW(buttons[BS_GROUPBOX][0], kSkinnedQuery, 0, 0), 0);
+
+  // Unchecked: frame 1, left and vertically centred, in every pixel not keyed.
+  HWND box = buttons[BS_AUTOCHECKBOX][0];
+  ASSERT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  RECT r;
+  GetClientRect(box, &r);
+  MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  const int top = r.top + (r.bottom - r.top - h) / 2;
+  HDC screen = GetDC(nullptr);
+  int differing = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (const COLORREF c = check.Pixel(x, y); c != RGB(255, 0, 255) && GetPixel(screen, r.left + x, top + y) != c)
+        ++differing;
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(differing, 0);
+  SendMessageW(find, WM_CLOSE, 0, 0);
 }
 
 }  // namespace

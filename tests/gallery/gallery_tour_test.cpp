@@ -117,6 +117,46 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Click(tour::Centre(tour::ScreenRect(FindWindowExW(message, nullptr, L"Button", nullptr))));
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(message); }));
 
+  step("check boxes: a click ticks one and another clears it; Space toggles the one with the focus");
+  HWND check = gallery.Child(L"Button", L"Unchecked");
+  ASSERT_NE(check, nullptr);
+  const auto checked = [](HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0); };
+  tour::Click(tour::Centre(tour::ScreenRect(check)));
+  EXPECT_TRUE(tour::WaitUntil([&] { return checked(check) == BST_CHECKED; })) << "a click ticks it";
+  tour::Keys({VK_SPACE});
+  EXPECT_TRUE(tour::WaitUntil([&] { return checked(check) == BST_UNCHECKED; })) << "Space clears it";
+  HWND left_text = gallery.Child(L"Button", L"Box on the right");
+  const RECT right_box = tour::ScreenRect(left_text);
+  tour::Click({right_box.right - 6, (right_box.top + right_box.bottom) / 2});
+  EXPECT_TRUE(tour::WaitUntil([&] { return checked(left_text) == BST_CHECKED; })) << "a click on its box on the right";
+
+  step("the radio group: a click picks a choice and clears the one before");
+  HWND group = gallery.Child(L"TGroupBox", L"Radio group");
+  ASSERT_NE(group, nullptr);
+  HWND first = FindWindowExW(group, nullptr, L"Button", L"First choice");
+  HWND third = FindWindowExW(group, nullptr, L"Button", L"Third choice");
+  ASSERT_EQ(checked(first), BST_CHECKED);
+  tour::Click(tour::Centre(tour::ScreenRect(third)));
+  EXPECT_TRUE(tour::WaitUntil([&] { return checked(third) == BST_CHECKED && checked(first) == BST_UNCHECKED; }));
+
+  step("the system's Find dialog from the Dialogs menu by keys: its check box and radio button by mouse");
+  tour::Keys({VK_MENU, 'D'});
+  tour::Keys({'F'});
+  HWND find = gallery.TopLevel(L"#32770");
+  ASSERT_NE(find, nullptr) << "Dialogs, Find... opens the find dialog";
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(find));
+  }
+  HWND match_case = FindWindowExW(find, nullptr, L"Button", L"Match &Case");
+  HWND up = FindWindowExW(find, nullptr, L"Button", L"&Up");
+  ASSERT_TRUE(match_case && up);
+  tour::Click(tour::Centre(tour::ScreenRect(match_case)));
+  EXPECT_TRUE(tour::WaitUntil([&] { return checked(match_case) == BST_CHECKED; })) << "Match case is ticked";
+  tour::Click(tour::Centre(tour::ScreenRect(up)));
+  EXPECT_TRUE(tour::WaitUntil([&] { return checked(up) == BST_CHECKED; })) << "Up is picked";
+  tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(find, IDCANCEL))));
+  EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(find); }));
+
   step("the menu bar by mouse: File, Open skin... opens the dialog, Cancel closes it");
   const RECT client = tour::ClientScreenRect(form);
   HWND popup = Opens(gallery, L"#32768", {client.left + 14, client.top - 9});
