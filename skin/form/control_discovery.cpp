@@ -178,6 +178,7 @@ void TSkinForm::DiscoverControl(host::TControl& control, host::TComponent* conta
         const bool radio = rule.action == A::RadioGroup;
         if (has(xcRadioButton))
           for (host::TControl* child : ChildControls(control)) {
+            if (IsSkinned(*child)) continue;  // the group was reached before
             if (n.find("TRZ") != std::string::npos)
               attach(radio ? TSkinnerClass::ObjImageRadio : TSkinnerClass::ObjImageCheck, true, child);
             else

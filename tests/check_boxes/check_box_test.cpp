@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "form_test_support.h"
 #include "host/controls/check_box.h"
+#include "host/controls/group_box.h"
 #include "host/graphics/dib_bitmap.h"
+#include "skin/controls/skin_control.h"
 #include "skin/draw/transparent.h"
 #include "skin/form/engine_messages.h"
 #include "test_skins.h"
@@ -184,6 +187,24 @@ TEST_F(CheckBoxTest, ADialogCheckBoxKeepsTheSystemsPaintingUnderTheSkinsGlyph) {
   SendMessageW(bare, BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageW(bare, BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_TRUE(ShowsFrame(bare, Check(), 5));
+}
+
+// A check group whose frame gets no skinner is reached again through the tab
+// order; its buttons keep the one skinner each they got the first time.
+TEST_F(CheckBoxTest, AGroupReachedTwiceGivesItsButtonsOneSkinnerEach) {
+  data_->SetSkinControls(data_->SkinControls() & ~skin::Bit(skin::xcGroupBox));
+  host::StringList kinds = data_->Skin3rd();
+  kinds.insert(kinds.begin(), "TRadioGroup=checkgroup");
+  data_->SetSkin3rd(kinds);
+  auto* group = new host::TRadioGroup(form_.get());
+  group->SetParent(form_.get());
+  group->SetBounds(10, 10, 180, 100);
+  group->SetItems({"One", "Two"});
+  Show();
+  for (host::TRadioButton* button : group->Buttons())
+    EXPECT_EQ(std::count_if(skinner_->FControls.begin(), skinner_->FControls.end(),
+                            [&](const skin::TSkinControl* s) { return s->HostControl() == button; }),
+              1);
 }
 
 }  // namespace

@@ -72,8 +72,11 @@ Skinners SkinnersOf(const TGalleryForm& form) {
   Skinners out;
   for (const skin::TSkinControl* s : SkinnerOf(form)->FControls) {
     std::string control;
-    if (s->HostControl()) {
-      control = s->HostControl()->Name();
+    if (const host::TControl* host_control = s->HostControl()) {
+      // A group's own buttons have no names of their own.
+      control = host_control->Name().empty() && host_control->Parent()
+                    ? host_control->Parent()->Name() + "." + std::string(host_control->ClassName())
+                    : host_control->Name();
     } else if (const host::TWinControl* parent = host::TWinControl::FromHandle(GetParent(s->Window()))) {
       control = parent->Name() + "." + skin::GetClassNameText(s->Window());
     }
@@ -143,6 +146,9 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
   ASSERT_TRUE(form->SpeedBar->ParentBackground());
 
   const Skinners expected = {
+      {"CheckChecked", "skin::TSkinCheckBox"},  {"CheckDisabled", "skin::TSkinCheckBox"},
+      {"CheckGrayed", "skin::TSkinCheckBox"},   {"CheckLeftText", "skin::TSkinCheckBox"},
+      {"CheckUnchecked", "skin::TSkinCheckBox"},
       {"ComboDropDown", "skin::TSkinComBox"},   {"ComboDropDownList", "skin::TSkinComBox"},
       {"ComboSimple", "skin::TSkinComBox"},     {"ComboSimple.ComboLBox", "skin::TSkinScrollbarH"},
       {"DefaultButton", "skin::TSkinButton"},
@@ -150,7 +156,9 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       {"EditDisabled", "skin::TSkinEdit"},      {"EditReadOnly", "skin::TSkinEdit"},
       {"GlyphButton", "skin::TSkinBitButton"},  {"LongList", "skin::TSkinScrollbar"},
       {"Memo1", "skin::TSkinScrollbar"},        {"MenuButton1", "skin::TSkinMenuButton"},
-      {"PushButton", "skin::TSkinButton"},      {"ScrollHorz", "skin::TSkinScrollbar"},
+      {"PushButton", "skin::TSkinButton"},      {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"},
+      {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"}, {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"},
+      {"ScrollHorz", "skin::TSkinScrollbar"},
       {"ScrollVert", "skin::TSkinScrollbar"},   {"SpeedBar", "skin::TSkinControl"},
       {"SpeedButton1", "skin::TSkinSpeedButton"}, {"SpeedButton2", "skin::TSkinSpeedButton"},
       {"SpeedFlat1", "skin::TSkinSpeedButton"}, {"SpeedFlat2", "skin::TSkinSpeedButton"},
