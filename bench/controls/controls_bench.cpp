@@ -1,6 +1,7 @@
 // Times the gallery's controls with skinning off and then on, in one run:
-// one push button's repaint, the whole client area's repaint, and 100 lines
-// of scrolling the long list through its scroll bar.
+// one push button's repaint, the check boxes and radio group's repaint, the
+// whole client area's repaint, and 100 lines of scrolling the long list
+// through its scroll bar.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@ using bench::MicrosPerCall;
 
 struct Figures {
   double button = 0;
+  double checks = 0;
   double client = 0;
   double scroll = 0;
 };
@@ -40,6 +42,9 @@ Figures Measure(TGalleryForm& form) {
   const HWND list = Child(form, "LongList");
   constexpr UINT kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
   if (button) f.button = MicrosPerCall([&] { RedrawWindow(button, nullptr, nullptr, kRepaint | RDW_FRAME); });
+  // The left column below the speed buttons: five check boxes and the radio group.
+  const RECT checks{0, 140, 204, 356};
+  f.checks = MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), &checks, nullptr, kRepaint); }, 1, 1.0);
   f.client = MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), nullptr, nullptr, kRepaint); }, 1, 1.0);
   if (list)
     f.scroll = MicrosPerCall([&] {
@@ -82,6 +87,7 @@ int main() {
   std::printf("Gallery controls, microseconds per call (skinning off, on):\n");
   std::printf("  %-38s %10s %10s %7s %6s\n", "", "off", "on", "ratio", "goal");
   Row("one push button's repaint", off.button, on.button, 1.5);
+  Row("check boxes and radio group's repaint", off.checks, on.checks, 1.3);
   Row("the whole client area's repaint", off.client, on.client, 1.5);
   Row("100 lines of the long list's scrolling", off.scroll, on.scroll, 1.3);
   form->SkinData1->SetActive(false);
