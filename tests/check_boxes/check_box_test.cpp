@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "form_test_support.h"
 #include "host/controls/check_box.h"
@@ -205,6 +206,22 @@ TEST_F(CheckBoxTest, AGroupReachedTwiceGivesItsButtonsOneSkinnerEach) {
     EXPECT_EQ(std::count_if(skinner_->FControls.begin(), skinner_->FControls.end(),
                             [&](const skin::TSkinControl* s) { return s->HostControl() == button; }),
               1);
+}
+
+host::TCheckBox* g_doomed = nullptr;
+
+// The click that ticks a box frees it: the skinner, busy with that click, goes after it.
+TEST_F(CheckBoxTest, ACheckBoxFreedByItsOwnClickTakesItsSkinnerAlong) {
+  g_doomed = Add(0);
+  g_doomed->SetOnClick([](host::TComponent*) { delete std::exchange(g_doomed, nullptr); });
+  Show();
+  const std::size_t skinners = skinner_->FControls.size();
+  RECT r;
+  GetWindowRect(g_doomed->Handle(), &r);
+  form_test::SendMouse(MOUSEEVENTF_LEFTDOWN, {r.left + 5, r.top + 5});
+  form_test::SendMouse(MOUSEEVENTF_LEFTUP, {r.left + 5, r.top + 5});
+  ASSERT_TRUE(PumpUntil([] { return !g_doomed; }));
+  EXPECT_EQ(skinner_->FControls.size(), skinners - 1);
 }
 
 }  // namespace
