@@ -7,6 +7,7 @@
 #include "host/core/properties.h"
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
+#include "skin/controls/content_colours.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/parent_background.h"
 #include "skin/draw/text.h"
@@ -158,6 +159,12 @@ bool TSkinControl::BeforeMessage(host::TMessage& m) {
     case kSkinnedQuery:
       m.Result = 1;
       return false;
+    // From a child window: a group box's edit, a combo box's own edit.
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return !(SkinData && AnswerContentColour(SkinData->Elements(), m));
   }
   return true;
 }

@@ -32,6 +32,16 @@ void ReadColours(const DefinitionSource& src, const std::vector<std::string>& se
   c.TitleTextActive = src.Colour(kSection, "TitleTextActive", SystemColour(9));
   c.TitleTextNoActive = src.Colour(kSection, "TitleTextNoActive", SystemColour(19));
 
+  ContentColours& t = e.Content;
+  t.Content = src.Colour(kSection, "Content", kColourNotGiven);
+  t.ContentText = src.Colour(kSection, "ContentText", kColourNotGiven);
+  t.ContentHilight = src.Colour(kSection, "ContentHilight", kColourNotGiven);
+  t.ContentHilightText = src.Colour(kSection, "ContentHilightText", kColourNotGiven);
+  t.ContentDisabled = src.Colour(kSection, "ContentDisabled", t.Content);
+  t.ContentDisabledText = src.Colour(kSection, "ContentDisabledText", t.ContentText);
+  t.FaceText = src.Colour(kSection, "FaceText", kColourNotGiven);
+  t.FaceDisabledText = src.Colour(kSection, "FaceDisabledText", kColourNotGiven);
+
   e.ExtraColours.clear();
   for (const std::string& section : sections) {
     const std::string upper = store::AsciiUpperCase(section);
@@ -139,6 +149,11 @@ void ReadSkinDefinition(SkinElements& e, const store::TQuickIni& ini, const stor
   e.FrameColour = SampleFrameColour(e);
   MakeToolbarBackground(e);
   e.ButtonFaceBrush.reset(CreateSolidBrush(host::ColourToRgb(e.Colours.ButtonFace)));
+  const auto brush = [](std::int32_t colour) {
+    return colour == kColourNotGiven ? nullptr : CreateSolidBrush(host::ColourToRgb(colour));
+  };
+  e.ContentBrush.reset(brush(e.Content.Content));
+  e.ContentDisabledBrush.reset(brush(e.Content.ContentDisabled));
 }
 
 }  // namespace skin

@@ -35,6 +35,19 @@ struct SkinColours {
   std::int32_t TitleTextNoActive = SystemColour(19);
 };
 
+// Colours of content areas (edits, memos, lists, combo lists) and of texts
+// on the face, which a skin may give; where it gives none the system's stay.
+struct ContentColours {
+  std::int32_t Content = kColourNotGiven;  // background of content areas
+  std::int32_t ContentText = kColourNotGiven;
+  std::int32_t ContentHilight = kColourNotGiven;  // selected items
+  std::int32_t ContentHilightText = kColourNotGiven;
+  std::int32_t ContentDisabled = kColourNotGiven;  // read-only and disabled content areas
+  std::int32_t ContentDisabledText = kColourNotGiven;
+  std::int32_t FaceText = kColourNotGiven;  // static texts and captions on the face
+  std::int32_t FaceDisabledText = kColourNotGiven;
+};
+
 struct SkinElements {
   SkinElements();
 
@@ -75,11 +88,14 @@ struct SkinElements {
   std::vector<std::unique_ptr<TDataSkinSysButton>> CaptionButtons;
 
   SkinColours Colours;
+  ContentColours Content;
   std::vector<std::int32_t> ExtraColours;
   std::array<std::int32_t, 10> CustomColours{};
   std::string SkinName;
   std::int32_t FrameColour = SystemColour(15);
   host::Brush ButtonFaceBrush;
+  // Of the content colours, when the skin gives them.
+  host::Brush ContentBrush, ContentDisabledBrush;
 };
 
 }  // namespace skin

@@ -5,6 +5,7 @@
 
 #include "skin/data/skin_data.h"
 #include "skin/form/engine_messages.h"
+#include "skin/controls/content_colours.h"
 #include "skin/form/skin_form.h"
 #include "skin/manager/skin_manage.h"
 #include "skin/manager/trace.h"
@@ -112,6 +113,8 @@ bool TSkinForm::Stage1(host::TMessage& m) {
       return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
       HandleCtlColor(m);
       return true;
     case kSkinNow:
@@ -129,7 +132,8 @@ bool TSkinForm::Stage1(host::TMessage& m) {
 
 void TSkinForm::HandleCtlColor(host::TMessage& m) {
   Default(m);
-  if (FHostForm || !FSkinData) return;
+  if (FSkinData && AnswerContentColour(FSkinData->Elements(), m)) return;
+  if (FHostForm || !FSkinData || (m.Msg != WM_CTLCOLORBTN && m.Msg != WM_CTLCOLORSTATIC)) return;
   SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
   if (m.Msg == WM_CTLCOLORSTATIC) m.Result = reinterpret_cast<LRESULT>(FSkinData->Elements().ButtonFaceBrush.get());
 }
@@ -163,6 +167,8 @@ bool TSkinForm::Stage2(host::TMessage& m) {
       return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
       HandleCtlColor(m);
       return true;
     case kOpenMenuAt:
