@@ -1,7 +1,9 @@
 // Times the gallery's controls with skinning off and then on, in one run:
-// one push button's repaint, the whole client area's repaint, and 100 lines
-// of scrolling the long list through its scroll bar.
+// one push button's repaint, the whole client area's repaint, 100 lines of
+// scrolling the long list through its scroll bar, and 100 steps of a
+// progress bar, each shown at once.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 
@@ -19,6 +21,7 @@ struct Figures {
   double button = 0;
   double client = 0;
   double scroll = 0;
+  double progress = 0;
 };
 
 void Pump(int ms) {
@@ -38,6 +41,7 @@ Figures Measure(TGalleryForm& form) {
   Figures f;
   const HWND button = Child(form, "PushButton");
   const HWND list = Child(form, "LongList");
+  const HWND progress = Child(form, "ProgressPart");
   constexpr UINT kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
   if (button) f.button = MicrosPerCall([&] { RedrawWindow(button, nullptr, nullptr, kRepaint | RDW_FRAME); });
   f.client = MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), nullptr, nullptr, kRepaint); }, 1, 1.0);
@@ -50,6 +54,13 @@ Figures Measure(TGalleryForm& form) {
         UpdateWindow(form.WindowHandle());
       }
       SendMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
+    }, 1, 1.0);
+  if (progress)
+    f.progress = MicrosPerCall([&] {
+      for (int i = 1; i <= 100; ++i) {
+        SendMessageW(progress, PBM_SETPOS, static_cast<WPARAM>(i), 0);
+        UpdateWindow(progress);
+      }
     }, 1, 1.0);
   return f;
 }
@@ -84,6 +95,7 @@ int main() {
   Row("one push button's repaint", off.button, on.button, 1.5);
   Row("the whole client area's repaint", off.client, on.client, 1.5);
   Row("100 lines of the long list's scrolling", off.scroll, on.scroll, 1.3);
+  Row("100 steps of a progress bar", off.progress, on.progress, 1.3);
   form->SkinData1->SetActive(false);
   Pump(500);
   return 0;

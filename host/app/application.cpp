@@ -14,9 +14,11 @@
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
 #include "host/controls/panel.h"
+#include "host/controls/progressbar.h"
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/controls/trackbar.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/open_dialog.h"
@@ -51,7 +53,7 @@ void TApplication::Initialize() {
        {&TButton::Info(), &TListBox::Info(), &TTimer::Info(), &TOpenDialog::Info(), &TActionList::Info(),
         &TFileRun::Info(), &TEdit::Info(), &TMemo::Info(), &TComboBox::Info(), &TUpDown::Info(), &TSpinEdit::Info(),
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
-        &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info()})
+        &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TTrackBar::Info(), &TProgressBar::Info()})
     RegisterComponentClass(*c);
 }
 
