@@ -15,25 +15,25 @@ namespace skin {
 namespace {
 
 // Frame k of n of the element composed at the rectangle's size and put on
-// the target with the colour key.
-void PutKeyed(HDC target, const RECT& at, const TDataSkinObject& element, int k, int n) {
+// the target with the colour key, in memory: a keyed copy through GDI would
+// build a mask for each piece on every step of the bar.
+void PutKeyed(host::DibBitmap& target, const RECT& at, const TDataSkinObject& element, int k, int n) {
   if (at.right <= at.left || at.bottom <= at.top) return;
   const host::DibBitmap part =
       ComposeSkinElement(RECT{0, 0, at.right - at.left, at.bottom - at.top}, element.Image, element.Margins(), k, n,
                          element.Tile == 1, Strip::Horizontal);
-  if (!part.Empty()) DrawTransparentBitmap(target, at, part, kSkinColourKey);
+  if (!part.Empty()) CopyKeyedFrame(target, at.left, at.top, part, 1, 1, kSkinColourKey);
 }
 
-void Put(HDC target, int x, int y, const host::DibBitmap& strip, bool keyed) {
-  const RECT at{x, y, x + strip.Width(), y + strip.Height()};
+void Put(host::DibBitmap& target, int x, int y, const host::DibBitmap& strip, bool keyed) {
   if (keyed)
-    DrawTransparentBitmap(target, at, strip, kSkinColourKey);
+    CopyKeyedFrame(target, x, y, strip, 1, 1, kSkinColourKey);
   else
-    BitBlt(target, x, y, strip.Width(), strip.Height(), strip.Dc(), 0, 0, SRCCOPY);
+    BitBlt(target.Dc(), x, y, strip.Width(), strip.Height(), strip.Dc(), 0, 0, SRCCOPY);
 }
 
 // Whole chunks side by side from the bar's start, the last one cut at the bar's end.
-void DrawTiledChunks(HDC target, const RECT& r, int filled, const TDataSkinObject& chunk, int frames) {
+void DrawTiledChunks(host::DibBitmap& target, const RECT& r, int filled, const TDataSkinObject& chunk, int frames) {
   const int cw = chunk.Image.Width() / frames, ch = chunk.Image.Height();
   if (cw <= 0 || ch <= 0) return;
   host::DibBitmap strip(filled, ch);
@@ -44,7 +44,7 @@ void DrawTiledChunks(HDC target, const RECT& r, int filled, const TDataSkinObjec
 }
 
 // One chunk picture in three slices, its middle stretched over the bar.
-void DrawStretchedChunk(HDC target, const RECT& r, int filled, const TDataSkinObject& chunk, int frames) {
+void DrawStretchedChunk(host::DibBitmap& target, const RECT& r, int filled, const TDataSkinObject& chunk, int frames) {
   host::DibBitmap strip(filled, r.bottom - r.top - 4);
   if (strip.Empty()) return;
   SetStretchBltMode(strip.Dc(), COLORONCOLOR);
@@ -90,21 +90,20 @@ void TSkinProgress::Draw(HDC dc, const RECT& rect) {
   const bool vertical = (GetWindowLongAW(Handle, GWL_STYLE) & PBS_VERTICAL) != 0;
   const RECT r{0, 0, vertical ? height : width, vertical ? width : height};
   if (picture_.Width() != r.right || picture_.Height() != r.bottom) picture_.SetSize(r.right, r.bottom);
-  HDC p = picture_.Dc();
-  if (!p) return;
-  FillFace(p, r);
+  if (!picture_.Dc()) return;
+  FillFace(picture_.Dc(), r);
   const int filled = FilledLength(r.right);
   const TDataSkinObject* chunk = e.ProgressChunk.get();
   const int frames = std::max(bar->FrameCount, 1);
-  PutKeyed(p, r, *bar, 1, frames);
+  PutKeyed(picture_, r, *bar, 1, frames);
   if (bar->Style == 1 && chunk && !chunk->Image.Empty()) {
     const int chunk_frames = std::max(chunk->FrameCount, 1);
     if (filled > 0 && chunk->Tile == 1)
-      DrawTiledChunks(p, r, filled, *chunk, chunk_frames);
+      DrawTiledChunks(picture_, r, filled, *chunk, chunk_frames);
     else if (filled > 0)
-      DrawStretchedChunk(p, r, filled, *chunk, chunk_frames);
+      DrawStretchedChunk(picture_, r, filled, *chunk, chunk_frames);
   } else if (frames >= 2) {
-    PutKeyed(p, RECT{0, 0, filled, r.bottom}, *bar, 2, frames);
+    PutKeyed(picture_, RECT{0, 0, filled, r.bottom}, *bar, 2, frames);
   }
   if (vertical) RotateBitmapLeft(picture_);  // the bar's start comes to the bottom
   BitBlt(dc, rect.left, rect.top, width, height, picture_.Dc(), 0, 0, SRCCOPY);
