@@ -6,14 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "form_test_support.h"
 #include "host/controls/progressbar.h"
 #include "host/controls/trackbar.h"
 #include "host/graphics/dib_bitmap.h"
+#include "skin/controls/skin_control.h"
 #include "skin/draw/transparent.h"
 #include "skin/form/engine_messages.h"
 #include "skin/form/skin_form.h"
+#include "skin/manager/skin_manage.h"
 
 namespace {
 
@@ -36,11 +41,23 @@ class TrackProgressTest : public form_test::SkinnedTest {
 protected:
   void SetUp() override {
     SkinnedTest::SetUp();
+    AddKinds();
+    form_ = form_test::MakeForm(100, 100, 460, 300);
+  }
+  // Our host classes reach their skinners through Skin3rd.
+  void AddKinds() {
     host::StringList rows = data_->Skin3rd();
     rows.push_back("TTrackBar=trackbar");
     rows.push_back("TProgressBar=progress");
     data_->SetSkin3rd(rows);
-    form_ = form_test::MakeForm(100, 100, 460, 300);
+  }
+  void UseSkin(const char* name) {
+    skin::TSkinManage::Destroy();
+    data_.reset();
+    std::ifstream file(std::string("Z:" BRINDLE_SKINS_DIR "/") + name + ".skn", std::ios::binary);
+    data_ = form_test::MakeSkinData({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+    ASSERT_FALSE(data_->SkinMissing());
+    AddKinds();
   }
   template <class T>
   T* Add(RECT bounds) {
@@ -50,7 +67,8 @@ protected:
     return control;
   }
   void Show() {
-    ASSERT_TRUE(form_test::ShowSkinned(*form_));
+    skinner_ = form_test::ShowSkinned(*form_);
+    ASSERT_TRUE(skinner_);
     for (HWND w = GetWindow(form_->WindowHandle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
       ASSERT_TRUE(PumpUntil([&] { return Skinned(w); }));
     form_test::Pump(100);
@@ -63,7 +81,14 @@ protected:
     return c == skin::kSkinColourKey ? Face() : c;
   }
 
+  skin::TSkinControl* SkinnerOf(HWND window) const {
+    for (skin::TSkinControl* s : skinner_->FControls)
+      if (s->Window() == window) return s;
+    return nullptr;
+  }
+
   std::unique_ptr<form_test::TTestForm> form_;
+  skin::TSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(TrackProgressTest, AProgressBarFillsItsShareOfTheRangeAndTurnsForAVerticalBar) {
@@ -107,6 +132,26 @@ TEST_F(TrackProgressTest, AProgressBarFillsItsShareOfTheRangeAndTurnsForAVertica
   const host::DibBitmap turned = Shot(vertical->WindowHandle());
   for (int x = 0; x < 200; ++x)
     for (int y = 0; y < 16; ++y) ASSERT_EQ(turned.Pixel(y, 199 - x), shot.Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(TrackProgressTest, TheChunkStyleRowsWholeChunksFromTheBarsStart) {
+  UseSkin("dark");
+  auto* half = Add<host::TProgressBar>({10, 10, 200, 16});
+  half->SetPosition(50);
+  Show();
+  const TDataSkinObject& bar = *Elements().ProgressBar;
+  const TDataSkinObject& chunk = *Elements().ProgressChunk;
+  ASSERT_EQ(bar.Style, 1) << "the dark skin draws chunks";
+  ASSERT_EQ(chunk.Tile, 1);
+  const host::DibBitmap shot = Shot(half->WindowHandle());
+  const int filled = 100, cw = chunk.Image.Width(), ch = chunk.Image.Height();
+  const int x0 = chunk.LeftWidth + 2, y0 = (16 - ch) / 2;
+  for (int k = 0; (k + 1) * cw <= filled; ++k)
+    for (int y = 0; y < ch; ++y)
+      for (int x = 0; x < cw; ++x)
+        if (chunk.Image.Pixel(x, y) != skin::kSkinColourKey)
+          ASSERT_EQ(shot.Pixel(x0 + k * cw + x, y0 + y), chunk.Image.Pixel(x, y)) << k << ": " << x << "," << y;
+  EXPECT_EQ(shot.Pixel(x0 + filled, 8), Shown(bar.Image, bar.LeftWidth, 8)) << "the track after the chunks";
 }
 
 TEST_F(TrackProgressTest, ATrackBarShowsTheSkinsThumbAndChannel) {
@@ -156,6 +201,14 @@ TEST_F(TrackProgressTest, ATrackBarShowsTheSkinsThumbAndChannel) {
       ASSERT_EQ(at(length - end - 1, a), source(start, a)) << "middle " << a;  // the thumb sits near the start
     }
   }
+
+  // A new skin redraws the bar by taking the focus, which then goes back where it was.
+  ASSERT_EQ(GetActiveWindow(), form_->WindowHandle());
+  SetFocus(vertical->WindowHandle());
+  skin::TSkinControl* skinner = SkinnerOf(horizontal->WindowHandle());
+  ASSERT_NE(skinner, nullptr);
+  skinner->SkinChanged();
+  EXPECT_EQ(GetFocus(), vertical->WindowHandle());
 }
 
 }  // namespace
