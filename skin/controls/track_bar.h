@@ -18,10 +18,9 @@ public:
   // it back, which redraws it with the new skin.
   void SkinChanged() override;
 
+private:
   // The answer to one custom-draw notification of the control.
   LRESULT CustomDraw(const NMCUSTOMDRAW& draw) const;
-
-private:
   bool Vertical() const;
   void DrawThumb(HDC dc) const;
   void DrawChannel(HDC dc) const;

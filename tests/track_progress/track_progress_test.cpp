@@ -175,9 +175,11 @@ TEST_F(TrackProgressTest, ATrackBarShowsTheSkinsThumbAndChannel) {
     SendMessageW(w, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     const TDataSkinObject& knob = upright ? *Elements().ThumbVert : *Elements().ThumbHorz;
     const int kw = knob.Image.Width() / 5;
-    const int cw = std::min<int>(kw, thumb.right - thumb.left), ch = std::min<int>(knob.Image.Height(), thumb.bottom - thumb.top);
+    const int cw = std::min<int>(kw, thumb.right - thumb.left);
+    const int ch = std::min<int>(knob.Image.Height(), thumb.bottom - thumb.top);
     for (int y = 0; y < ch; ++y)
-      for (int x = 0; x < cw; ++x) ASSERT_EQ(shot.Pixel(thumb.left + x, thumb.top + y), knob.Image.Pixel(kw + x, y)) << x << "," << y;
+      for (int x = 0; x < cw; ++x)
+        ASSERT_EQ(shot.Pixel(thumb.left + x, thumb.top + y), knob.Image.Pixel(kw + x, y)) << x << "," << y;
 
     // The channel, away from the thumb: its picture's ends unscaled, the middle stretched along it.
     RECT c{};
@@ -193,7 +195,9 @@ TEST_F(TrackProgressTest, ATrackBarShowsTheSkinsThumbAndChannel) {
     const auto at = [&](int along, int a) {  // a point of the channel in the shot
       return upright ? shot.Pixel(c.left + offset + a, c.top + along) : shot.Pixel(c.left + along, c.top + offset + a);
     };
-    const auto source = [&](int along, int a) { return upright ? line.Image.Pixel(a, along) : line.Image.Pixel(along, a); };
+    const auto source = [&](int along, int a) {
+      return upright ? line.Image.Pixel(a, along) : line.Image.Pixel(along, a);
+    };
     for (int a = 0; a < picture_across; ++a) {
       for (int i = 0; i < start; ++i) ASSERT_EQ(at(i, a), source(i, a)) << "start " << i << "," << a;
       for (int i = 0; i < end; ++i)
