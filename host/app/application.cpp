@@ -16,9 +16,11 @@
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
 #include "host/controls/panel.h"
+#include "host/controls/progressbar.h"
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/controls/trackbar.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/find_dialog.h"
@@ -57,7 +59,7 @@ void TApplication::Initialize() {
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
-        &TFontDialog::Info()})
+        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info()})
     RegisterComponentClass(*c);
 }
 

@@ -5,9 +5,11 @@
 #include "skin/controls/check_box.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
+#include "skin/controls/progress_bar.h"
 #include "skin/controls/push_button.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/size_grip.h"
+#include "skin/controls/track_bar.h"
 #include "skin/controls/up_down.h"
 #include "skin/form/skin_form.h"
 
@@ -64,6 +66,8 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
       skinner->Attach(&form, form.FSkinData, false, form.FControlCanvas);
       return skinner.release();
     }
+    case TSkinnerClass::TrackBar: return Make<TSkinTrackBar>(r, form);
+    case TSkinnerClass::Progress: return Make<TSkinProgress>(r, form);
     case TSkinnerClass::Sizer: return Make<TSkinSizer>(r, form);
     default: return nullptr;
   }

@@ -71,7 +71,9 @@ TEST(GalleryProgram, StartsSkinnedWithEveryControl) {
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 200);
 
   // Every control the engine skins answers the query; an edit without a border keeps the system's look.
-  for (const wchar_t* kind : {L"Button", L"ComboBox", L"ListBox", L"ScrollBar"})
+  EXPECT_EQ(children[L"msctls_trackbar32"].size(), 2u);
+  EXPECT_EQ(children[L"msctls_progress32"].size(), 6u);
+  for (const wchar_t* kind : {L"Button", L"ComboBox", L"ListBox", L"ScrollBar", L"msctls_trackbar32", L"msctls_progress32"})
     for (HWND w : children[kind]) EXPECT_TRUE(skinned(w)) << testing::PrintToString(kind + (L" " + TextOf(w)));
   HWND memo = nullptr, spin = nullptr;
   for (HWND e : children[L"Edit"]) {

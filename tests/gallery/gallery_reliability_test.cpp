@@ -156,6 +156,9 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       {"EditDisabled", "skin::TSkinEdit"},      {"EditReadOnly", "skin::TSkinEdit"},
       {"GlyphButton", "skin::TSkinBitButton"},  {"LongList", "skin::TSkinScrollbar"},
       {"Memo1", "skin::TSkinScrollbar"},        {"MenuButton1", "skin::TSkinMenuButton"},
+      {"ProgressEmpty", "skin::TSkinProgress"}, {"ProgressFull", "skin::TSkinProgress"},
+      {"ProgressPart", "skin::TSkinProgress"},  {"ProgressRange", "skin::TSkinProgress"},
+      {"ProgressVertMore", "skin::TSkinProgress"}, {"ProgressVertPart", "skin::TSkinProgress"},
       {"PushButton", "skin::TSkinButton"},      {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"},
       {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"}, {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"},
       {"ScrollHorz", "skin::TSkinScrollbar"},
@@ -164,6 +167,7 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       {"SpeedFlat1", "skin::TSkinSpeedButton"}, {"SpeedFlat2", "skin::TSkinSpeedButton"},
       {"SpeedFlat3", "skin::TSkinSpeedButton"}, {"SpinEdit1", "skin::TSkinEdit"},
       {"SpinEdit1.msctls_updown32", "skin::TSkinUpDown"},
+      {"TrackHorz", "skin::TSkinTrackBar"},     {"TrackVert", "skin::TSkinTrackBar"},
   };
   long gdi_start = 0, user_start = 0;
   Windows windows_start;

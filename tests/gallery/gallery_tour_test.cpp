@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
 
 #include "gallery_driver.h"
+#include "remote.h"
 #include "user_input.h"
 
 namespace {
@@ -156,6 +158,32 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   EXPECT_TRUE(tour::WaitUntil([&] { return checked(up) == BST_CHECKED; })) << "Up is picked";
   tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(find, IDCANCEL))));
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(find); }));
+
+  step("the track bars: the arrow keys and a drag of the thumb move them");
+  for (const DWORD vertical : {0ul, static_cast<DWORD>(TBS_VERT)}) {
+    HWND track = gallery.Child(TRACKBAR_CLASSW, TBS_VERT, vertical);
+    ASSERT_NE(track, nullptr);
+    if (run.skinned) {
+      EXPECT_TRUE(Skinned(track));
+    }
+    const auto position = [&] { return SendMessageW(track, TBM_GETPOS, 0, 0); };
+    const auto thumb = [&] {
+      const tour::Remote<RECT> rect(track, RECT{});
+      SendMessageW(track, TBM_GETTHUMBRECT, 0, rect.Address());
+      RECT r = rect.Read();
+      MapWindowPoints(track, nullptr, reinterpret_cast<POINT*>(&r), 2);
+      return tour::Centre(r);
+    };
+    tour::Click(thumb());  // the thumb takes the focus where it stands
+    const LRESULT start = tour::Steady(position);
+    tour::Keys({VK_RIGHT});
+    EXPECT_TRUE(tour::WaitUntil([&] { return position() == start + 1; })) << "the arrow key moves it one line";
+    tour::Keys({VK_LEFT});
+    EXPECT_TRUE(tour::WaitUntil([&] { return position() == start; }));
+    const POINT from = thumb();
+    tour::Drag(from, vertical ? POINT{from.x, from.y + 60} : POINT{from.x + 60, from.y});
+    EXPECT_GT(tour::Steady(position), start) << "the thumb follows the mouse";
+  }
 
   step("the menu bar by mouse: File, Open skin... opens the dialog, Cancel closes it");
   const RECT client = tour::ClientScreenRect(form);

@@ -14,7 +14,7 @@ using skingen::kKey;
 
 struct Layout {
   std::string section, key;
-  int frames;           // 0: the value of framesKey
+  int frames;           // 0: the value of framesKey (the progress bar: by its style)
   std::string framesKey;
   bool stacked = false;
 };
@@ -30,7 +30,7 @@ std::vector<Layout> layouts() {
       {"Buttons", "CheckButton", 0, "CheckButtonFrame"},
       {"Buttons", "RadioButton", 0, "RadioButtonFrame"},
       {"MDICONTROLS", "Image", 12, ""},
-      {"Progress", "Bitmap", 2, ""},
+      {"Progress", "Bitmap", 0, ""},
       {"Progress.Chunk", "Image", 0, "Frame"},
       {"GroupBoxEdge", "Image", 2, ""},
       {"GroupBox", "Image", 1, ""},
@@ -62,6 +62,13 @@ std::vector<Layout> layouts() {
   return l;
 }
 
+// The bar style's track and fill; the chunk style's track alone.
+int framesOf(const Layout& l, const skin::store::TQuickIni& ini) {
+  if (l.frames) return l.frames;
+  if (l.framesKey.empty()) return ini.ReadInteger(l.section, "Style", 0) == 1 ? 1 : 2;
+  return ini.ReadInteger(l.section, l.framesKey, 0);
+}
+
 struct FrameSize {
   int w, h;
 };
@@ -78,7 +85,7 @@ TEST(SkinLayout, EveryNamedPictureExistsWithTheFramesItsElementExpects) {
       const std::string file = s.ini.ReadString(l.section, l.key, "");
       ASSERT_TRUE(s.files.count(file)) << file;
       const Image& img = s.files.at(file);
-      const int frames = l.frames ? l.frames : s.ini.ReadInteger(l.section, l.framesKey, 0);
+      const int frames = framesOf(l, s.ini);
       ASSERT_GE(frames, 1);
       EXPECT_EQ((l.stacked ? img.height() : img.width()) % frames, 0) << img.width() << "x" << img.height();
       for (const skingen::Picture& p : s.skin.pictures)
@@ -110,7 +117,7 @@ TEST(SkinLayout, MarginsFitInsideTheirFrames) {
       if (l.section == "Personality" || (l.key != "Image" && l.key != "Bitmap")) continue;
       SCOPED_TRACE(name + " [" + l.section + "]");
       const Image& img = s.files.at(s.ini.ReadString(l.section, l.key, ""));
-      const int frames = l.frames ? l.frames : s.ini.ReadInteger(l.section, l.framesKey, 0);
+      const int frames = framesOf(l, s.ini);
       const FrameSize f = frameSize(img, frames, l.stacked);
       const int left = s.ini.ReadInteger(l.section, "LeftWidth", 0), right = s.ini.ReadInteger(l.section, "RightWidth", 0);
       const int top = s.ini.ReadInteger(l.section, "TopHeight", 0), bottom = s.ini.ReadInteger(l.section, "BottomHeight", 0);
@@ -266,7 +273,7 @@ TEST(SkinLayout, StretchedCentresAreUniform) {
   struct Stretch {
     const char* section;
     const char* key;
-    int frames;
+    int frames;  // 0: by the element's style
     bool across, along;  // columns repeat (horizontal stretch), rows repeat (vertical stretch)
   };
   const Stretch stretches[] = {
@@ -274,7 +281,7 @@ TEST(SkinLayout, StretchedCentresAreUniform) {
       {"MenuBackground", "Image", 1, true, true}, {"Tabs", "Image", 5, true, true},
       {"Tab.Pane", "Image", 1, true, true},      {"StatusBarEdges", "Image", 3, true, true},
       {"Headerbar", "Image", 5, true, true},     {"SunkEdge", "Image", 4, true, true},
-      {"Progress", "Bitmap", 2, true, true},     {"HorzScroll", "Image", 4, true, true},
+      {"Progress", "Bitmap", 0, true, true},     {"HorzScroll", "Image", 4, true, true},
       {"VertScroll", "Image", 4, true, true},    {"HorzScrollThumb", "Image", 3, true, false},
       {"VertScrollThumb", "Image", 3, false, true}, {"Track", "Image", 1, true, false},
       {"TRACKVERT", "Image", 1, false, true},    {"ToolBars", "Image", 5, true, true},
@@ -283,10 +290,11 @@ TEST(SkinLayout, StretchedCentresAreUniform) {
     const skintest::LoadedSkin s = skintest::loadSkin(name);
     for (const Stretch& st : stretches) {
       const Image& img = s.files.at(s.ini.ReadString(st.section, st.key, ""));
-      const int fw = img.width() / st.frames;
+      const int frames = st.frames ? st.frames : framesOf({st.section, st.key, 0, ""}, s.ini);
+      const int fw = img.width() / frames;
       const int l = s.ini.ReadInteger(st.section, "LeftWidth", 0), r = s.ini.ReadInteger(st.section, "RightWidth", 0);
       const int t = s.ini.ReadInteger(st.section, "TopHeight", 0), b = s.ini.ReadInteger(st.section, "BottomHeight", 0);
-      for (int k = 0; k < st.frames; ++k)
+      for (int k = 0; k < frames; ++k)
         for (int y = t; y < img.height() - b; ++y)
           for (int x = l; x < fw - r; ++x) {
             const skingen::Rgb c = img.at(k * fw + x, y);

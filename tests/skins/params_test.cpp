@@ -45,6 +45,7 @@ TEST(SkinParams, FaultsAreRefusedWithTheirReason) {
   expectRefused(replaceLine(base, "accent", "accent = 255 0 255"), "colour key");
   expectRefused(replaceLine(base, "face", "face = 1 2"), "face");
   expectRefused(replaceLine(base, "bevel", "bevel = one"), "bevel");
+  expectRefused(replaceLine(base, "progress_style", "progress_style = dots"), "progress_style must be bar or chunks");
   expectRefused(replaceLine(base, "danger", "dangr = 1 2 3"), "missing key danger");
   expectRefused(base + "\nflair = 3\n", "unknown key flair");
   expectRefused(base + "\njust words\n", "key = value");

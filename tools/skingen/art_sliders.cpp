@@ -98,7 +98,12 @@ void addSliderArt(const Theme& t, Skin& skin) {
   skin.add("thumb_right.bmp", "Trackbar.ThumbRight", thumbStrip(t, 20, 11, &right), 5);
   skin.add("track.bmp", "Track", channel(t, false), 1);
   skin.add("trackvert.bmp", "TRACKVERT", channel(t, true), 1);
-  skin.add("progress.bmp", "Progress", joinFrames({progressFrame(t, false), progressFrame(t, true)}), 2);
+  // The chunk style draws the track alone and puts the chunks on it.
+  if (t.progressChunks)
+    skin.add("progress.bmp", "Progress", progressFrame(t, false), 1);
+  else
+    skin.add("progress.bmp", "Progress", joinFrames({progressFrame(t, false), progressFrame(t, true)}), 2);
+  skin.set("progress.style", t.progressChunks ? 1 : 0);
   skin.add("progress_chunk.bmp", "Progress.Chunk", progressChunk(t), 1);
 }
 

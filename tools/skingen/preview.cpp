@@ -212,8 +212,15 @@ void Painter::window(Image& dst, int ox, int oy, int w, int h, bool active) cons
   {
     const Image& progress = pic("Progress", "Bitmap");
     const Margins m = margins("Progress");
-    blit(win, slice(progress, 2, 1, false, m, 150, 16), gx - 40, comboY + 2, true);
-    blit(win, slice(progress, 2, 2, false, m, 90, 16), gx - 40, comboY + 2, true);
+    const bool chunks = num("Progress", "Style") == 1;
+    blit(win, slice(progress, chunks ? 1 : 2, 1, false, m, 150, 16), gx - 40, comboY + 2, true);
+    if (chunks) {
+      const Image& chunk = pic("Progress.Chunk", "Image");
+      for (int x = 0; x + chunk.width() <= 90; x += chunk.width())
+        blit(win, chunk, gx - 38 + x, comboY + 2 + (16 - chunk.height()) / 2, true);
+    } else {
+      blit(win, slice(progress, 2, 2, false, m, 90, 16), gx - 40, comboY + 2, true);
+    }
     const Image& track = pic("Track", "Image");
     blit(win, slice(track, 1, 1, false, margins("Track"), 150, track.height()), px, comboY + 36, false);
     const Image& thumb = pic("Trackbar.ThumbHorz", "Image");

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <stdexcept>
 
@@ -74,6 +75,17 @@ class Reader {
                                ".." + std::to_string(high));
     return n;
   }
+  // One of the words; its index.
+  int choice(const std::string& key, std::initializer_list<const char*> words) {
+    const std::string v = text(key);
+    int i = 0;
+    std::string all;
+    for (const char* w : words) {
+      if (v == w) return i;
+      all += (i++ ? " or " : "") + std::string(w);
+    }
+    throw std::runtime_error(origin_ + ": " + key + " must be " + all);
+  }
   Rgb colour(const std::string& key) {
     std::istringstream in(text(key));
     int r = -1, g = -1, b = -1;
@@ -103,6 +115,7 @@ Theme build(Values values, const std::string& origin) {
   t.radius = r.integer("corner_radius", 0, 10);
   t.bevel = r.integer("bevel", 0, 2);
   t.fontHeight = r.integer("font_height", 8, 20);
+  t.progressChunks = r.choice("progress_style", {"bar", "chunks"}) == 1;
   t.face = r.colour("face");
   t.surface = r.colour("surface");
   t.window = r.colour("window");

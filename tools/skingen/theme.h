@@ -15,6 +15,7 @@ struct Theme {
   int radius = 0;         // window corners; controls use smaller radii derived from it
   int bevel = 0;          // depth of highlight and shade lines on raised parts, 0 flat
   int fontHeight = 0;     // caption font height
+  bool progressChunks = false;  // progress bars as a row of chunks rather than one stretched bar
 
   Rgb face;            // dialog and control background
   Rgb surface;         // menus, headers, panes
