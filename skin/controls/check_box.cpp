@@ -4,6 +4,7 @@
 
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
+#include "skin/controls/content_colours.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/single_frame.h"
 #include "skin/draw/text.h"
@@ -125,8 +126,9 @@ void TSkinCheckControl::Draw(HDC dc, const RECT&) {
 void TSkinCheckControl::DrawCaption(HDC dc, RECT text_rect, UINT align) {
   Text = Control ? GetTextProp(Control, "Caption") : GetWindowTextWide(Handle);
   HFONT font = Control ? Control->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
-  const COLORREF colour = Enabled ? host::ColourToRgb(Control ? Control->Font()->Color() : host::clBtnText)
-                                  : GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF own = Enabled ? host::ColourToRgb(Control ? Control->Font()->Color() : host::clBtnText)
+                               : GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF colour = FaceTextColour(SkinData->Elements(), Enabled, own);
   const host::Selection selected(dc, font);
   const COLORREF old_text = SetTextColor(dc, colour);
   const COLORREF old_back = SetBkColor(dc, host::ColourToRgb(SkinData->Elements().Colours.ButtonFace));

@@ -110,6 +110,7 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect) {
     return;
   }
   const int frame = enabled ? state : 3;
+  FillEditRing(dc, rect, enabled, left);
   if (button->Style == 2) {
     // One picture of the whole combo, its text area keyed out; the sunken
     // edge holds its mirror with the button on the left.
@@ -120,6 +121,21 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect) {
     return;
   }
   DrawComposed(dc, rect, frame, left);
+}
+
+void TSkinComBox::FillEditRing(HDC dc, const RECT& r, bool enabled, bool left) const {
+  const SkinElements& e = SkinData->Elements();
+  const HBRUSH content = enabled ? e.ContentBrush.get() : e.ContentDisabledBrush.get();
+  if (!content || !EditWindow) return;
+  RECT edit, combo;
+  if (!GetWindowRect(EditWindow, &edit) || !GetWindowRect(Handle, &combo)) return;
+  OffsetRect(&edit, -combo.left, -combo.top);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  const RECT area = left ? RECT{r.left + a + 4, r.top + 2, r.right - 2, r.bottom - 2}
+                         : RECT{r.left + 2, r.top + 2, r.right - a - 4, r.bottom - 2};
+  const host::SavedDc saved(dc);
+  ExcludeClipRect(dc, edit.left, edit.top, edit.right, edit.bottom);
+  FillRect(dc, &area, content);
 }
 
 void TSkinComBox::DrawComposed(HDC dc, const RECT& r, int frame, bool left) const {

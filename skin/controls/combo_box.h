@@ -27,6 +27,8 @@ private:
   // Left presses and releases in the combo or its edit set and clear pressed.
   bool TrackPress(UINT msg);
   void DrawSimple(HDC dc, const RECT& rect, int state) const;
+  // The ring the system leaves round a drop-down's edit, in the skin's content colour.
+  void FillEditRing(HDC dc, const RECT& rect, bool enabled, bool left) const;
   void DrawComposed(HDC dc, const RECT& rect, int frame, bool left) const;
 
   host::WindowSubclass edit_;

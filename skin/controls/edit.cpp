@@ -76,10 +76,14 @@ void TSkinEdit::Draw(HDC dc, const RECT& r) {
   GetClientRect(Handle, &client);
   if (client.right >= r.right || client.bottom >= r.bottom) return;
   const host::Brush shadow(CreateSolidBrush(host::ColourToRgb(SkinData->Elements().Colours.ButtonShadow)));
-  const host::Brush white(CreateSolidBrush(kWhite));
+  // Inside the shadow, the content's own colour where the skin gives one.
+  const ContentColours& content = SkinData->Elements().Content;
+  const bool plain = !IsWindowEnabled(Handle) || (GetWindowLongAW(Handle, GWL_STYLE) & ES_READONLY);
+  const std::int32_t inside = plain ? content.ContentDisabled : content.Content;
+  const host::Brush lines(CreateSolidBrush(inside == kColourNotGiven ? kWhite : host::ColourToRgb(inside)));
   Frame(dc, r, 0, shadow);
-  Frame(dc, r, 1, white);
-  Frame(dc, r, 2, white);
+  Frame(dc, r, 1, lines);
+  Frame(dc, r, 2, lines);
 }
 
 void TSkinEdit::PrintBorder(HDC dc, const RECT& r) const {

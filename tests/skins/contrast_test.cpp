@@ -45,7 +45,7 @@ struct Checker {
 
   void expect(const std::string& what, Rgb text, const std::vector<Rgb>& backgrounds) const {
     double worst = 100;
-    for (Rgb bg : backgrounds) worst = std::min(worst, skintest::contrast(text, bg));
+    for (Rgb bg : backgrounds) worst = std::min(worst, skingen::contrastRatio(text, bg));
     EXPECT_GE(worst, kMinimum) << skinName << ": " << what;
   }
   void expect(const std::string& what, Rgb text, Rgb background) const {
@@ -110,9 +110,9 @@ TEST_P(SkinContrast, TextsOnTheFace) {
 INSTANTIATE_TEST_SUITE_P(Skins, SkinContrast, ::testing::ValuesIn(skintest::kSkins));
 
 TEST(ContrastRatio, MatchesKnownValues) {
-  EXPECT_NEAR(skintest::contrast({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
-  EXPECT_NEAR(skintest::contrast({119, 119, 119}, {255, 255, 255}), 4.48, 0.01);
-  EXPECT_NEAR(skintest::contrast({10, 20, 30}, {10, 20, 30}), 1.0, 1e-9);
+  EXPECT_NEAR(skingen::contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
+  EXPECT_NEAR(skingen::contrastRatio({119, 119, 119}, {255, 255, 255}), 4.48, 0.01);
+  EXPECT_NEAR(skingen::contrastRatio({10, 20, 30}, {10, 20, 30}), 1.0, 1e-9);
 }
 
 }  // namespace

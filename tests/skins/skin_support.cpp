@@ -69,18 +69,6 @@ skingen::Rgb colourText(const std::string& text) {
   return {uint8_t(parts[0] % 256), uint8_t(parts[1] % 256), uint8_t(parts[2] % 256)};
 }
 
-double contrast(skingen::Rgb a, skingen::Rgb b) {
-  auto luminance = [](skingen::Rgb c) {
-    auto lin = [](uint8_t v) {
-      const double s = v / 255.0;
-      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(c.r) + 0.7152 * lin(c.g) + 0.0722 * lin(c.b);
-  };
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 std::filesystem::path freshDir(const std::string& name) {
   const auto dir = std::filesystem::temp_directory_path() /
                    ("brindle-skins-" + std::to_string(::getpid()) + "-" + name);

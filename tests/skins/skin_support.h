@@ -34,8 +34,6 @@ std::vector<std::string> sections(const skin::store::TQuickIni& ini);
 // A colour text of the definition ("r g b"), read as the engine reads it.
 skingen::Rgb colourText(const std::string& text);
 
-// WCAG contrast ratio of two colours.
-double contrast(skingen::Rgb a, skingen::Rgb b);
 
 std::string readText(const std::filesystem::path& file);
 std::vector<uint8_t> readBytes(const std::filesystem::path& file);

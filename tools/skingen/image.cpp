@@ -12,6 +12,18 @@ Rgb mix(Rgb a, Rgb b, double t) {
   return {channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
 }
 
+double contrastRatio(Rgb a, Rgb b) {
+  const auto luminance = [](Rgb c) {
+    const auto linear = [](uint8_t v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 Image::Image(int width, int height, Rgb fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
 

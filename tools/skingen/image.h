@@ -16,6 +16,8 @@ inline constexpr Rgb kKey{255, 0, 255};
 
 // Linear mix: t = 0 gives a, t = 1 gives b (rounded to the nearest value).
 Rgb mix(Rgb a, Rgb b, double t);
+// The contrast ratio of two colours as the accessibility guidelines define it: 1 to 21.
+double contrastRatio(Rgb a, Rgb b);
 
 class Image {
  public:

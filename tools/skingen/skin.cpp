@@ -37,7 +37,8 @@ Skin generateSkin(const Theme& t) {
   skin.vars["name"] = t.name;
   skin.set("font_height", t.fontHeight);
   const std::pair<const char*, Rgb> palette[] = {
-      {"face", t.face}, {"surface", t.surface}, {"window", t.window}, {"text", t.text}, {"surface_text", t.surfaceText},
+      {"face", t.face}, {"surface", t.surface}, {"window", t.window}, {"window_text", t.windowText},
+      {"window_disabled", t.windowDisabled}, {"text", t.text}, {"surface_text", t.surfaceText},
       {"muted", t.muted}, {"line", t.line}, {"accent", t.accent}, {"accent_text", t.accentText},
       {"select", t.select}, {"select_text", t.selectText}, {"chrome", t.chrome},
       {"chrome_inactive", t.chromeInactive}, {"chrome_text", t.chromeText},

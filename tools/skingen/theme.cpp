@@ -1,5 +1,6 @@
 #include "theme.h"
 
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
@@ -106,6 +107,38 @@ class Reader {
   std::string origin_;
 };
 
+// Text and disabled text against every background they are written on.
+void checkContrast(const Theme& t, const std::string& origin) {
+  const struct {
+    const char* text;
+    Rgb fg;
+    const char* background;
+    Rgb bg;
+  } pairs[] = {
+      {"text", t.text, "face", t.face},
+      {"muted", t.muted, "face", t.face},
+      {"surface_text", t.surfaceText, "surface", t.surface},
+      {"muted", t.muted, "surface", t.surface},
+      {"window_text", t.windowText, "window", t.window},
+      {"window_text", t.windowText, "window_disabled", t.windowDisabled},
+      {"accent_text", t.accentText, "accent", t.accent},
+      {"select_text", t.selectText, "select", t.select},
+      {"chrome_text", t.chromeText, "chrome", t.chrome},
+      {"chrome_text_inactive", t.chromeTextInactive, "chrome_inactive", t.chromeInactive},
+      {"control_text", t.controlText, "control", t.control},
+      {"focus_text", t.focusText, "focus", t.focus},
+      {"danger_text", t.dangerText, "danger", t.danger},
+      {"menubar_text", t.menubarText, "menubar", t.menubar},
+      {"muted", t.muted, "menubar", t.menubar},
+  };
+  for (const auto& p : pairs)
+    if (const double ratio = contrastRatio(p.fg, p.bg); ratio < kMinimumContrast) {
+      char figures[64];
+      std::snprintf(figures, sizeof figures, "%.2f:1, below %.1f:1", ratio, kMinimumContrast);
+      throw std::runtime_error(origin + ": " + p.text + " on " + p.background + " has a contrast of " + figures);
+    }
+}
+
 Theme build(Values values, const std::string& origin) {
   Reader r(std::move(values), origin);
   Theme t;
@@ -119,6 +152,8 @@ Theme build(Values values, const std::string& origin) {
   t.face = r.colour("face");
   t.surface = r.colour("surface");
   t.window = r.colour("window");
+  t.windowText = r.colour("window_text");
+  t.windowDisabled = r.colour("window_disabled");
   t.text = r.colour("text");
   t.surfaceText = r.colour("surface_text");
   t.muted = r.colour("muted");
@@ -143,6 +178,7 @@ Theme build(Values values, const std::string& origin) {
   t.track = r.colour("track");
   t.thumb = r.colour("thumb");
   r.finish();
+  checkContrast(t, origin);
   if (t.radius > t.border * 3)
     throw std::runtime_error(origin + ": corner_radius must be at most three times border, or the "
                                       "bottom corners would cut into the client area");

@@ -19,8 +19,10 @@ struct Theme {
 
   Rgb face;            // dialog and control background
   Rgb surface;         // menus, headers, panes
-  Rgb window;          // edit and list interiors as the system paints them
-  Rgb text;            // text on face (the system's own texts there stay black)
+  Rgb window;          // edit and list interiors
+  Rgb windowText;      // text there
+  Rgb windowDisabled;  // read-only and disabled interiors
+  Rgb text;            // text on face
   Rgb surfaceText;     // text on surface
   Rgb muted;           // disabled text, quiet outlines
   Rgb line;            // control outlines
@@ -48,6 +50,10 @@ struct Theme {
   Rgb lighter(Rgb c, double amount) const;
   Rgb darker(Rgb c, double amount) const;
 };
+
+// Every text colour of a theme against the background it is written on
+// reaches this contrast ratio; loadTheme refuses a theme that does not.
+inline constexpr double kMinimumContrast = 4.5;
 
 // Reads a parameter file: "key = value" lines, "#" comments, colours as "r g b".
 // A key "inherit" names another parameter file (relative to this one) read first.
