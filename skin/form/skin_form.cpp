@@ -329,10 +329,7 @@ void TSkinForm::Detach() {
     ReleaseMenus();
     RestoreFormColor();
     ReleaseHooks();
-    if (FHostForm && FState != flDestroying)
-      for (host::TComponent* c : FHostForm->Components())
-        if (auto* control = dynamic_cast<host::TWinControl*>(c); control && control->HandleAllocated())
-          InvalidateRect(control->WindowHandle(), nullptr, TRUE);
+    RedrawAll();
     return;
   }
   // The system menu may be showing from one of our own handlers: it goes with the skinner then.
@@ -364,6 +361,13 @@ void TSkinForm::Detach() {
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
   }
   DropRegion();
+  RedrawAll();
+}
+
+// Every child shows its own colours again at once, nested ones included.
+void TSkinForm::RedrawAll() {
+  if (FState != flDestroying && IsWindow(FHandle))
+    RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TSkinForm::DetachOnDestroy() {

@@ -284,6 +284,7 @@ private:
   // Gives the window, its host form and its MDI client their own procedures back.
   void ReleaseHooks();
   void RestoreFormColor();
+  void RedrawAll();
   void DropRegion();
   bool IsMDIChild() const { return FMDIKind == TMDIKind::Child; }
 };

@@ -97,14 +97,24 @@ TEST_P(SkinContrast, TabsStatusBarAndHeaders) {
   for (int k = 1; k <= 3; ++k)
     c.expect("status bar panel " + std::to_string(k), c.colour("StatusBarEdges", "NormalColour2"),
              c.centre("StatusBarEdges", "Image", 3, k, false));
+  // Header captions: the skin's content text where it gives content colours, else the system's black.
+  const bool content = !skin.ini.ReadString("Colours", "Content", "").empty();
+  const Rgb header = content ? c.colour("Colours", "ContentText") : kSystemText;
   for (int k = 1; k <= 2; ++k)
-    c.expect("header item " + std::to_string(k), kSystemText, c.centre("Headerbar", "Image", 5, k, false));
+    c.expect("header item " + std::to_string(k), header, c.centre("Headerbar", "Image", 5, k, false));
 }
 
-TEST_P(SkinContrast, TextsOnTheFace) {
+TEST_P(SkinContrast, TextsOnTheFaceAndInTheContent) {
   const Rgb face = c.colour("Colours", "ButtonFace");
-  c.expect("labels, check boxes, group boxes (system text)", kSystemText, face);
+  const bool content = !skin.ini.ReadString("Colours", "Content", "").empty();
+  // Labels, check boxes and group boxes: the skin's face text, else the system's black.
+  c.expect("texts on the face", content ? c.colour("Colours", "FaceText") : kSystemText, face);
   c.expect("window text", c.colour("Colours", "WindowText"), face);
+  if (!content) return;
+  c.expect("disabled texts on the face", c.colour("Colours", "FaceDisabledText"), face);
+  c.expect("content", c.colour("Colours", "ContentText"), c.colour("Colours", "Content"));
+  c.expect("selected content", c.colour("Colours", "ContentHilightText"), c.colour("Colours", "ContentHilight"));
+  c.expect("read-only content", c.colour("Colours", "ContentDisabledText"), c.colour("Colours", "ContentDisabled"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, SkinContrast, ::testing::ValuesIn(skintest::kSkins));

@@ -51,6 +51,10 @@ TEST(SkinParams, FaultsAreRefusedWithTheirReason) {
   expectRefused(base + "\njust words\n", "key = value");
   expectRefused(replaceLine(base, "corner_radius", "corner_radius = 10") + "\nborder = 3\n", "corner_radius");
   expectRefused("inherit = ../default/params.txt\n", "inherit needs a file");
+  // Text that does not stand out from its background: mid grey on white, light grey on dark.
+  expectRefused(replaceLine(base, "window_text", "window_text = 128 128 128"),
+                "window_text on window has a contrast of 3.95:1, below 4.5:1");
+  expectRefused(base + "\nface = 45 47 52\ntext = 228 230 234\nmuted = 100 104 110\n", "muted on face");
 }
 
 TEST(SkinTemplate, UnknownOrUnterminatedReferencesNameTheirLine) {
