@@ -55,7 +55,7 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
       {"ExitClick", &TGalleryForm::ExitClick},         {"ShowListClick", &TGalleryForm::ShowListClick},
       {"TitleClick", &TGalleryForm::TitleClick},       {"SkinInfoClick", &TGalleryForm::SkinInfoClick},
       {"AboutClick", &TGalleryForm::AboutClick},       {"FirstLineClick", &TGalleryForm::FirstLineClick},
-      {"LastLineClick", &TGalleryForm::LastLineClick},
+      {"LastLineClick", &TGalleryForm::LastLineClick}, {"SimpleStatusClick", &TGalleryForm::SimpleStatusClick},
   };
   for (const auto& [handler_name, handler] : kHandlers)
     if (handler_name == name) return [this, handler](host::TComponent* sender) { (this->*handler)(sender); };
@@ -88,6 +88,10 @@ void TGalleryForm::Loaded() {
   LongList = host::Bind<host::TListBox>(*this, "LongList");
   ScrollHorz = host::Bind<host::TScrollBar>(*this, "ScrollHorz");
   ScrollVert = host::Bind<host::TScrollBar>(*this, "ScrollVert");
+  GroupBox1 = host::Bind<host::TGroupBox>(*this, "GroupBox1");
+  GroupEdit = host::Bind<host::TEdit>(*this, "GroupEdit");
+  CaptionPanel = host::Bind<host::TPanel>(*this, "CaptionPanel");
+  StatusBar1 = host::Bind<host::TStatusBar>(*this, "StatusBar1");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
   MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
   ListMenu = host::Bind<host::TPopupMenu>(*this, "ListMenu");
@@ -152,6 +156,12 @@ void TGalleryForm::ShowListClick(host::TComponent* sender) {
   auto* item = static_cast<host::TMenuItem*>(sender);
   item->SetChecked(!item->Checked());
   LongList->SetVisible(item->Checked());
+}
+
+void TGalleryForm::SimpleStatusClick(host::TComponent* sender) {
+  auto* item = static_cast<host::TMenuItem*>(sender);
+  item->SetChecked(!item->Checked());
+  StatusBar1->SetSimplePanel(item->Checked());
 }
 
 void TGalleryForm::TitleClick(host::TComponent* sender) {

@@ -19,6 +19,7 @@
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/controls/status_bar.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/open_dialog.h"
@@ -54,7 +55,7 @@ void TApplication::Initialize() {
         &TFileRun::Info(), &TEdit::Info(), &TMemo::Info(), &TComboBox::Info(), &TUpDown::Info(), &TSpinEdit::Info(),
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
-        &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info()})
+        &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TStatusBar::Info()})
     RegisterComponentClass(*c);
 }
 

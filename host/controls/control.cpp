@@ -323,6 +323,12 @@ void TWinControl::WndProc(TMessage& m) {
       DefaultHandler(m);
       caption_ = m.LParam ? Narrow(reinterpret_cast<const wchar_t*>(m.LParam)) : std::string();
       return;
+    case WM_SIZE:
+      DefaultHandler(m);
+      // Controls that keep to an edge of their parent follow it.
+      for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated()) w->Perform(CM_PARENTRESIZED);
+      return;
     case WM_WINDOWPOSCHANGED: {
       DefaultHandler(m);
       RECT r;

@@ -143,20 +143,24 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
   ASSERT_TRUE(form->SpeedBar->ParentBackground());
 
   const Skinners expected = {
+      {"CaptionPanel", "skin::TSkinBox"},
       {"ComboDropDown", "skin::TSkinComBox"},   {"ComboDropDownList", "skin::TSkinComBox"},
       {"ComboSimple", "skin::TSkinComBox"},     {"ComboSimple.ComboLBox", "skin::TSkinScrollbarH"},
       {"DefaultButton", "skin::TSkinButton"},
       {"DisabledButton", "skin::TSkinButton"},  {"EditBorder", "skin::TSkinEdit"},
       {"EditDisabled", "skin::TSkinEdit"},      {"EditReadOnly", "skin::TSkinEdit"},
-      {"GlyphButton", "skin::TSkinBitButton"},  {"LongList", "skin::TSkinScrollbar"},
+      {"GlyphButton", "skin::TSkinBitButton"},  {"GroupBox1", "skin::TSkinGroupBox"},
+      {"GroupButton", "skin::TSkinButton"},     {"GroupEdit", "skin::TSkinEdit"},
+      {"LongList", "skin::TSkinScrollbar"},
       {"Memo1", "skin::TSkinScrollbar"},        {"MenuButton1", "skin::TSkinMenuButton"},
       {"PushButton", "skin::TSkinButton"},      {"ScrollHorz", "skin::TSkinScrollbar"},
       {"ScrollVert", "skin::TSkinScrollbar"},   {"SpeedBar", "skin::TSkinControl"},
       {"SpeedButton1", "skin::TSkinSpeedButton"}, {"SpeedButton2", "skin::TSkinSpeedButton"},
       {"SpeedFlat1", "skin::TSkinSpeedButton"}, {"SpeedFlat2", "skin::TSkinSpeedButton"},
       {"SpeedFlat3", "skin::TSkinSpeedButton"}, {"SpinEdit1", "skin::TSkinEdit"},
-      {"SpinEdit1.msctls_updown32", "skin::TSkinUpDown"},
+      {"SpinEdit1.msctls_updown32", "skin::TSkinUpDown"}, {"StatusBar1", "skin::TSkinStatusBar"},
   };
+
   long gdi_start = 0, user_start = 0;
   Windows windows_start;
   constexpr int kRounds = 100;
@@ -169,6 +173,8 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       EXPECT_EQ(SkinnersOf(*form), expected) << "round " << i;
       EXPECT_EQ(form->SpeedBar->Color(), data.Elements().Colours.ButtonFace) << i;
       EXPECT_FALSE(form->SpeedBar->ParentBackground()) << i;
+      EXPECT_EQ(form->CaptionPanel->Color(), data.Elements().Colours.ButtonFace) << i;
+      EXPECT_FALSE(form->CaptionPanel->ParentBackground()) << i;
       // The list's bar, the memo's two, the two scroll-bar controls and the simple combo's list.
       EXPECT_EQ(WindowsOfProcess().overlays, 6) << i;
     }
