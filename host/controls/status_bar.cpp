@@ -105,7 +105,17 @@ void TStatusBar::HandleCreated() {
 }
 
 void TStatusBar::KeepAtBottom() {
-  if (HandleAllocated()) SendMessageW(WindowHandle(), WM_SIZE, 0, 0);
+  if (!HandleAllocated()) return;
+  HWND w = WindowHandle();
+  SendMessageW(w, WM_SIZE, 0, 0);
+  // The system places the bar while making it, before its moves reach us.
+  RECT r;
+  GetWindowRect(w, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+  left_ = r.left;
+  top_ = r.top;
+  width_ = r.right - r.left;
+  height_ = r.bottom - r.top;
 }
 
 void TStatusBar::UpdatePanels() {

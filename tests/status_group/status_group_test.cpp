@@ -173,9 +173,21 @@ TEST_F(StatusGroupTest, GroupBoxFrameAndCaptionOnAHostControlAndABareWindow) {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return PumpUntil([&] {
       const host::DibBitmap s = Shot(w);
-      // The line runs along y; from x = 8 the caption's face-coloured background hides it.
-      return s.Pixel(7, y) == shadow && s.Pixel(8, y) == face && s.Pixel(s.Width() - 10, y) == shadow &&
-             s.Pixel(s.Width() - 10, y - 1) != shadow && s.Pixel(1, y + 20) == shadow;
+      // The line runs along y up to x = 7; from x = 8 the caption hides it, and
+      // its first letter's ink is in column 8 (no ink left of it). A bare
+      // window keeps the system's own caption background under ours.
+      bool ink_at_8 = false, ink_before = false;
+      for (int row = 0; row <= 2 * (y + 1); ++row) {
+        const auto ink = [&](int x) {
+          const COLORREF c = s.Pixel(x, row);
+          return c != shadow && GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
+        };
+        ink_at_8 = ink_at_8 || ink(8);
+        ink_before = ink_before || ink(7) || ink(6);
+      }
+      return s.Pixel(7, y) == shadow && s.Pixel(8, y) != shadow && s.Pixel(9, y) != shadow && ink_at_8 &&
+             !ink_before && s.Pixel(s.Width() - 10, y) == shadow && s.Pixel(s.Width() - 10, y - 1) != shadow &&
+             s.Pixel(1, y + 20) == shadow;
     });
   };
   EXPECT_TRUE(frame_and_caption(window));
