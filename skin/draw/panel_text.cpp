@@ -15,10 +15,8 @@ void DrawPanelText(host::Canvas& canvas, const RECT& rect, UINT alignment, bool 
     font.lfItalic = font.lfUnderline = font.lfStrikeOut = FALSE;
     canvas.SetFont(font);
   }
-  // Measured without the alignment: the size is the same, and some systems
-  // shift a centred measurement's left edge.
   RECT measured = rect;
-  DrawTextAW(dc, text, measured, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS);
+  DrawTextAW(dc, text, measured, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | alignment);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   const int text_width = measured.right - measured.left, text_height = measured.bottom - measured.top;
   RECT r;
@@ -30,7 +28,8 @@ void DrawPanelText(host::Canvas& canvas, const RECT& rect, UINT alignment, bool 
     OffsetRect(&r, 0, (height - text_height) / 2 - 1);
   }
   if (!enabled) canvas.SetFontColour(GetSysColor(COLOR_BTNSHADOW));
-  DrawTextAW(dc, text, r, DT_EXPANDTABS | alignment);
+  // Not clipped to the measured width: some systems draw a pixel or two wider than they measure.
+  DrawTextAW(dc, text, r, DT_EXPANDTABS | DT_NOCLIP | alignment);
 }
 
 }  // namespace skin
