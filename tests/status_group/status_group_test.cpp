@@ -100,6 +100,22 @@ TEST_F(StatusGroupTest, StatusBarPanelsSimpleTextGripAndOwnerDrawing) {
     return ShowsEdges(s, panel(0), edges, 2) && ShowsEdges(s, panel(1), edges, 1) && ShowsEdges(s, panel(2), edges, 3);
   }));
 
+  // A right-to-left panel aligned left shows its text on the right.
+  const COLORREF text = edges.NormalColour2 != skin::kColourNotGiven ? Rgb(edges.NormalColour2) : RGB(0, 0, 0);
+  const auto ink_in = [&](const host::DibBitmap& s, int from, int to) {
+    for (int y = 4; y < client.bottom - 4; ++y)
+      for (int x = from; x < to; ++x)
+        if (s.Pixel(x, y) == text) return true;
+    return false;
+  };
+  const RECT first = panel(0);
+  const int middle = (first.left + first.right) / 2;
+  EXPECT_TRUE(ink_in(Shot(bar), first.left, middle) && !ink_in(Shot(bar), middle, first.right));
+  bar_->Panels()->Item(0).SetBiDiMode(host::TBiDiMode::bdRightToLeft);
+  EXPECT_TRUE(BarShows([&](const host::DibBitmap& s) {
+    return !ink_in(s, first.left, middle) && ink_in(s, middle, first.right);
+  }));
+
   // No grip without the size-grip style; frame 5 of the extra images with it.
   const skin::TDataSkinObject& extra = *Elements().ExtraImages;
   const int gw = extra.Image.Width() / extra.FrameCount, gh = extra.Image.Height();
