@@ -154,6 +154,14 @@ TEST_F(StatusGroupTest, StatusBarPanelsSimpleTextGripAndOwnerDrawing) {
   bar_->SetSimplePanel(true);
   EXPECT_EQ(SendMessageW(bar, SB_ISSIMPLE, 0, 0), TRUE);
   EXPECT_TRUE(BarShows([&](const host::DibBitmap& s) { return ShowsEdges(s, client, edges, 1); }));
+
+  // The panels are hidden then: an owner-drawn one is not drawn over the simple text.
+  int drawings = 0;
+  bar_->OnDrawPanel = [&](host::TStatusBar*, host::TStatusPanel*, const RECT&) { ++drawings; };
+  EXPECT_TRUE(BarShows([&](const host::DibBitmap& s) { return ShowsEdges(s, client, edges, 1); }));
+  EXPECT_EQ(drawings, 0);
+  bar_->SetSimplePanel(false);
+  EXPECT_TRUE(PumpUntil([&] { return drawings > 0; }));
 }
 
 TEST_F(StatusGroupTest, StatusBarKeepsToTheBottomOfItsParent) {
