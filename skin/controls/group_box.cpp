@@ -2,7 +2,7 @@
 
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
-#include "skin/controls/status_bar.h"
+#include "skin/controls/whole_paint.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/parent_background.h"
 #include "skin/draw/text.h"

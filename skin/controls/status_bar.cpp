@@ -7,6 +7,7 @@
 #include "host/controls/status_bar.h"
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
+#include "skin/controls/whole_paint.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/panel_text.h"
 #include "skin/draw/scratch_bitmap.h"
@@ -33,11 +34,13 @@ void Bevel(HDC dc, const RECT& r, bool raised) {
   Line(dc, r.left, r.bottom - 1, r.right - 1, r.bottom - 1, bottom_right);
 }
 
+// Left and right change places in a right-to-left panel.
 UINT PanelAlignment(const host::TStatusPanel& panel) {
+  const bool rtl = panel.BiDiMode() == host::TBiDiMode::bdRightToLeft;
   switch (panel.Alignment()) {
     case host::TAlignment::taCenter: return DT_CENTER;
-    case host::TAlignment::taRightJustify: return panel.BiDiMode() == host::TBiDiMode::bdRightToLeft ? DT_LEFT : DT_RIGHT;
-    default: return panel.BiDiMode() == host::TBiDiMode::bdRightToLeft ? DT_RIGHT : DT_LEFT;
+    case host::TAlignment::taRightJustify: return rtl ? DT_LEFT : DT_RIGHT;
+    default: return rtl ? DT_RIGHT : DT_LEFT;
   }
 }
 
@@ -58,17 +61,6 @@ std::optional<RECT> PanelRect(HWND bar, int index) {
 std::wstring OrSpace(std::wstring text) { return text.empty() ? L" " : text; }
 
 }  // namespace
-
-void PaintWhole(TSkinControl& skinner, host::TMessage& m) {
-  HDC dc = reinterpret_cast<HDC>(m.WParam);
-  std::optional<host::PaintDc> paint;
-  if (!dc) dc = paint.emplace(skinner.Handle);
-  if (GetWindowRect(skinner.Handle, &skinner.WindowRect)) {
-    const RECT& w = skinner.WindowRect;
-    skinner.Draw(dc, {0, 0, w.right - w.left, w.bottom - w.top});
-  }
-  m.Result = 0;
-}
 
 bool TSkinStatusBar::BeforeMessage(host::TMessage& m) {
   switch (m.Msg) {
@@ -96,7 +88,8 @@ void TSkinStatusBar::DrawGrip(HDC dc, const RECT& r) const {
   if (!(GetWindowLongAW(Handle, GWL_STYLE) & SBARS_SIZEGRIP) || !extra || extra->Image.Empty()) return;
   const int n = extra->FrameCount > 0 ? extra->FrameCount : 1;
   const int width = extra->Image.Width() / n, height = extra->Image.Height();
-  StretchSkinFrame(dc, {r.right - 1 - width, r.bottom - 1 - height, r.right - 1, r.bottom - 1}, extra->Image, 5, n, true);
+  const RECT grip{r.right - 1 - width, r.bottom - 1 - height, r.right - 1, r.bottom - 1};
+  StretchSkinFrame(dc, grip, extra->Image, 5, n, true);
 }
 
 void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {

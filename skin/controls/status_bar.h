@@ -17,7 +17,4 @@ private:
   void DrawGrip(HDC dc, const RECT& rect) const;
 };
 
-// Paints the whole window with Draw, in wParam's DC or a paint of its own.
-void PaintWhole(TSkinControl& skinner, host::TMessage& m);
-
 }  // namespace skin
