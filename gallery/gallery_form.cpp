@@ -58,6 +58,7 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
       {"LastLineClick", &TGalleryForm::LastLineClick}, {"FindClick", &TGalleryForm::FindClick},
       {"FindNextClick", &TGalleryForm::FindNextClick}, {"FontClick", &TGalleryForm::FontClick},
       {"MessageBoxClick", &TGalleryForm::MessageBoxClick},
+      {"SimpleStatusClick", &TGalleryForm::SimpleStatusClick},
   };
   for (const auto& [handler_name, handler] : kHandlers)
     if (handler_name == name) return [this, handler](host::TComponent* sender) { (this->*handler)(sender); };
@@ -90,6 +91,10 @@ void TGalleryForm::Loaded() {
   LongList = host::Bind<host::TListBox>(*this, "LongList");
   ScrollHorz = host::Bind<host::TScrollBar>(*this, "ScrollHorz");
   ScrollVert = host::Bind<host::TScrollBar>(*this, "ScrollVert");
+  GroupBox1 = host::Bind<host::TGroupBox>(*this, "GroupBox1");
+  GroupEdit = host::Bind<host::TEdit>(*this, "GroupEdit");
+  CaptionPanel = host::Bind<host::TPanel>(*this, "CaptionPanel");
+  StatusBar1 = host::Bind<host::TStatusBar>(*this, "StatusBar1");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
   MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
   ListMenu = host::Bind<host::TPopupMenu>(*this, "ListMenu");
@@ -156,6 +161,12 @@ void TGalleryForm::ShowListClick(host::TComponent* sender) {
   auto* item = static_cast<host::TMenuItem*>(sender);
   item->SetChecked(!item->Checked());
   LongList->SetVisible(item->Checked());
+}
+
+void TGalleryForm::SimpleStatusClick(host::TComponent* sender) {
+  auto* item = static_cast<host::TMenuItem*>(sender);
+  item->SetChecked(!item->Checked());
+  StatusBar1->SetSimplePanel(item->Checked());
 }
 
 void TGalleryForm::TitleClick(host::TComponent* sender) {

@@ -4,6 +4,7 @@
 #include "host/controls/combobox.h"
 #include "host/controls/edit.h"
 #include "host/controls/form.h"
+#include "host/controls/group_box.h"
 #include "host/controls/listbox.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
@@ -11,6 +12,7 @@
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/controls/status_bar.h"
 #include "host/dialogs/find_dialog.h"
 #include "host/dialogs/font_dialog.h"
 #include "host/dialogs/open_dialog.h"
@@ -56,6 +58,10 @@ public:
   host::TListBox* LongList = nullptr;
   host::TScrollBar* ScrollHorz = nullptr;
   host::TScrollBar* ScrollVert = nullptr;
+  host::TGroupBox* GroupBox1 = nullptr;
+  host::TEdit* GroupEdit = nullptr;
+  host::TPanel* CaptionPanel = nullptr;
+  host::TStatusBar* StatusBar1 = nullptr;
   skin::TSkinData* SkinData1 = nullptr;
   host::TMainMenu* MainMenu1 = nullptr;
   host::TPopupMenu* ListMenu = nullptr;
@@ -73,6 +79,7 @@ private:
   void SkinningClick(host::TComponent* sender);
   void ExitClick(host::TComponent* sender);
   void ShowListClick(host::TComponent* sender);
+  void SimpleStatusClick(host::TComponent* sender);
   void TitleClick(host::TComponent* sender);
   void SkinInfoClick(host::TComponent* sender);
   void AboutClick(host::TComponent* sender);

@@ -21,6 +21,7 @@
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
 #include "host/controls/trackbar.h"
+#include "host/controls/status_bar.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/find_dialog.h"
@@ -59,7 +60,7 @@ void TApplication::Initialize() {
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
-        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info()})
+        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info()})
     RegisterComponentClass(*c);
 }
 

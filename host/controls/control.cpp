@@ -323,8 +323,14 @@ void TWinControl::WndProc(TMessage& m) {
       DefaultHandler(m);
       caption_ = m.LParam ? Narrow(reinterpret_cast<const wchar_t*>(m.LParam)) : std::string();
       return;
+    case WM_SIZE:
+      DefaultHandler(m);
+      TellResized();
+      return;
     case WM_WINDOWPOSCHANGED: {
       DefaultHandler(m);
+      // A new frame changes the client area too, without a WM_SIZE from every system.
+      if (const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam); pos->flags & SWP_FRAMECHANGED) TellResized();
       RECT r;
       GetWindowRect(handle_, &r);
       if (HWND parent = GetParent(handle_); parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
@@ -337,6 +343,12 @@ void TWinControl::WndProc(TMessage& m) {
     }
   }
   DefaultHandler(m);
+}
+
+// Controls that keep to an edge of their parent follow it.
+void TWinControl::TellResized() {
+  for (TControl* c : controls_)
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated()) w->Perform(CM_PARENTRESIZED);
 }
 
 void TWinControl::PaintHandler(TMessage& m) {

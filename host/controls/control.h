@@ -152,6 +152,7 @@ private:
   void Attach(HWND wnd, WNDPROC def_proc);
   void Detach();
   void PaintHandler(TMessage& m);
+  void TellResized();
   TGraphicControl* GraphicAt(int x, int y) const;
   bool MouseToGraphic(TMessage& m);
   void SetHotGraphic(TGraphicControl* control);

@@ -42,6 +42,7 @@ constexpr UINT CM_EXIT = 0xB01B;            // the control has lost the keyboard
 constexpr UINT CM_RELEASE = 0xB021;         // the control is going away
 constexpr UINT CM_RECREATEWND = 0xB033;     // the control's window is made anew
 constexpr UINT CM_CHECKCHANGED = 0xB0D0;    // a check box's or radio button's state was set from code
+constexpr UINT CM_PARENTRESIZED = 0xB0D1;   // the parent's client area changed size
 
 // Mouse buttons and the shift state of mouse events.
 enum TMouseButton { mbLeft, mbRight, mbMiddle };

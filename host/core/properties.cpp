@@ -89,6 +89,8 @@ Value Coerce(const PropInfo& prop, const Value& value) {
     }
     case PropKind::Object:
       return fail("no value: it is an object");
+    case PropKind::Collection:
+      return fail("items: < item ... end >");
     case PropKind::Strings:
       if (!std::holds_alternative<StringList>(value)) return fail("a list of texts");
       return value;

@@ -37,7 +37,7 @@ struct SetOf {
 using Value = std::variant<std::monostate, std::string, std::int64_t, bool, Ident, SetOf, TPersistent*, StringList,
                            Bytes, NotifyEvent>;
 
-enum class PropKind { Text, Integer, Color, Boolean, Enum, Set, Object, Strings, Binary, Event };
+enum class PropKind { Text, Integer, Color, Boolean, Enum, Set, Object, Strings, Binary, Event, Collection };
 
 // Member names of an enumeration in ordinal order; for a set, bit i is member i.
 struct EnumInfo {
@@ -70,6 +70,16 @@ public:
   virtual ~TPersistent() = default;
   virtual const ClassInfo& Class() const = 0;
   std::string_view ClassName() const { return Class().name; }
+};
+
+// A published list of items of one kind, each with published properties of
+// its own (a status bar's panels); stored as < item ... end item ... end >.
+class TCollection : public TPersistent {
+public:
+  virtual int Count() const = 0;
+  virtual TPersistent& Item(int index) const = 0;
+  virtual TPersistent& AddItem() = 0;
+  virtual void Clear() = 0;
 };
 
 // Registry of the classes the stored-form reader may create by name.
@@ -166,6 +176,14 @@ PropInfo Object(std::string_view name) {
             return Value(static_cast<TPersistent*>((static_cast<const Cls<G>&>(o).*G)()));
           },
           nullptr};
+}
+
+// An owned collection: read to reach, clear and fill its items.
+template <auto G>
+PropInfo Collection(std::string_view name) {
+  PropInfo p = Object<G>(name);
+  p.kind = PropKind::Collection;
+  return p;
 }
 
 template <auto G, auto S>

@@ -12,15 +12,33 @@ namespace {
   throw Error("Stored form, line " + std::to_string(line) + ": " + what);
 }
 
-void ReadProperty(TComponent& root, TComponent& comp, const StoredProperty& prop) {
-  TPersistent* target = &comp;
+void ReadProperty(TComponent& root, TComponent& comp, TPersistent& obj, const StoredProperty& prop);
+
+// The stored items replace the collection's.
+void ReadItems(TComponent& root, TComponent& comp, TCollection& collection, const StoredProperty& prop) {
+  collection.Clear();
+  for (const StoredObject& stored : prop.items) {
+    TPersistent& item = collection.AddItem();
+    for (const StoredProperty& p : stored.props) ReadProperty(root, comp, item, p);
+  }
+}
+
+void ReadProperty(TComponent& root, TComponent& comp, TPersistent& obj, const StoredProperty& prop) {
+  TPersistent* target = &obj;
   std::string_view path = prop.name;
   for (size_t dot; (dot = path.find('.')) != std::string_view::npos; path.remove_prefix(dot + 1)) {
     target = GetObjectProp(*target, path.substr(0, dot));
     if (!target) Fail(prop.line, comp.Name() + " has no object property " + std::string(path.substr(0, dot)));
   }
   const PropInfo* info = target->Class().FindProp(path);
+  if (info && info->kind == PropKind::Collection) {
+    auto* collection = dynamic_cast<TCollection*>(GetObjectProp(*target, path));
+    if (!collection || !prop.collection) Fail(prop.line, std::string(path) + " takes items: < item ... end >");
+    ReadItems(root, comp, *collection, prop);
+    return;
+  }
   if (!info || !info->set) Fail(prop.line, std::string(target->ClassName()) + " has no writable property " + std::string(path));
+  if (prop.collection) Fail(prop.line, std::string(path) + " is not a collection");
 
   Value value = prop.value;
   if (info->kind == PropKind::Event) {
@@ -42,7 +60,7 @@ void ReadInto(TComponent& root, TComponent& comp, const StoredObject& stored, st
   comp.BeginLoading();
   loaded.push_back(&comp);
   comp.SetName(stored.name);
-  for (const StoredProperty& prop : stored.props) ReadProperty(root, comp, prop);
+  for (const StoredProperty& prop : stored.props) ReadProperty(root, comp, comp, prop);
   for (const StoredObject& child : stored.children) {
     const ClassInfo* cls = FindClass(child.class_name);
     if (!cls || !cls->create) Fail(child.line, "unknown class " + child.class_name);

@@ -106,14 +106,20 @@ private:
     obj.name = Ident();
     Expect(':');
     obj.class_name = Ident();
+    Body(obj, depth, true);
+    return obj;
+  }
+
+  // Properties (and, in an object, owned objects) up to the closing 'end'.
+  void Body(StoredObject& obj, int depth, bool objects) {
     for (;;) {
       SkipBlanks();
-      if (pos_ >= s_.size()) Fail("'end' of " + obj.name + " missing");
+      if (pos_ >= s_.size()) Fail("'end' of " + (obj.name.empty() ? std::string("an item") : obj.name) + " missing");
       const size_t mark = pos_;
       const int mark_line = line_;
       const std::string word = PropertyPath();
-      if (word == "end") return obj;
-      if (word == "object") {
+      if (word == "end") return;
+      if (word == "object" && objects) {
         pos_ = mark;
         line_ = mark_line;
         obj.children.push_back(Object(depth + 1));
@@ -123,9 +129,28 @@ private:
       prop.name = word;
       prop.line = line_;
       Expect('=');
-      prop.value = PropValue();
+      if (Peek('<')) {
+        prop.collection = true;
+        prop.items = Items(depth + 1);
+      } else {
+        prop.value = PropValue();
+      }
       obj.props.push_back(std::move(prop));
     }
+  }
+
+  std::vector<StoredObject> Items(int depth) {
+    if (depth > kMaxDepth) Fail("items nested too deeply");
+    Expect('<');
+    std::vector<StoredObject> items;
+    while (!Peek('>')) {
+      if (pos_ >= s_.size() || Ident() != "item") Fail("'item' or '>' expected");
+      StoredObject& item = items.emplace_back();
+      item.line = line_;
+      Body(item, depth, false);
+    }
+    ++pos_;
+    return items;
   }
 
   Value PropValue() {

@@ -10,6 +10,7 @@
 //     Skin3rd = ('TA=button' 'TB=edit')  list of texts
 //     SkinStream = {0A0B0C}              binary data, hexadecimal
 //     Font.Style = [fsBold]              a property of an owned object
+//     Panels = < item Width = 80 end >   the items of a collection
 //     object Button1: TButton ... end    owned components
 //   end
 #include <string>
@@ -20,10 +21,14 @@
 
 namespace host {
 
+struct StoredObject;
+
 struct StoredProperty {
   std::string name;  // may be a path: "Font.Name"
   Value value;
   int line = 0;
+  bool collection = false;         // the value is the items below
+  std::vector<StoredObject> items; // each item's properties, unnamed
 };
 
 struct StoredObject {

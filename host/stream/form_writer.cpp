@@ -80,6 +80,11 @@ private:
             Properties(*sub, comp, prefix + std::string(p.name) + ".", depth);
           continue;
         }
+        if (p.kind == PropKind::Collection) {
+          if (auto* items = dynamic_cast<TCollection*>(std::get<TPersistent*>(p.get(obj))))
+            Items(*items, comp, prefix + std::string(p.name), depth);
+          continue;
+        }
         if (p.kind == PropKind::Event) {
           if (prefix.empty())
             if (std::string handler = comp.HandlerName(p.name); !handler.empty())
@@ -90,6 +95,16 @@ private:
         Line(depth + 1, prefix + std::string(p.name) + " = " + Format(p.get(obj), depth));
       }
     }
+  }
+
+  void Items(const TCollection& items, const TComponent& comp, const std::string& path, int depth) {
+    Line(depth + 1, path + " = <");
+    for (int i = 0; i < items.Count(); ++i) {
+      Line(depth + 2, "item");
+      Properties(items.Item(i), comp, "", depth + 2);
+      Line(depth + 2, "end");
+    }
+    Line(depth + 1, ">");
   }
 
   void Object(const TComponent& comp, int depth) {

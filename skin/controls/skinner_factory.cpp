@@ -2,13 +2,16 @@
 
 #include <memory>
 
+#include "skin/controls/box.h"
 #include "skin/controls/check_box.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
+#include "skin/controls/group_box.h"
 #include "skin/controls/progress_bar.h"
 #include "skin/controls/push_button.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/size_grip.h"
+#include "skin/controls/status_bar.h"
 #include "skin/controls/track_bar.h"
 #include "skin/controls/up_down.h"
 #include "skin/form/skin_form.h"
@@ -69,6 +72,9 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
     case TSkinnerClass::TrackBar: return Make<TSkinTrackBar>(r, form);
     case TSkinnerClass::Progress: return Make<TSkinProgress>(r, form);
     case TSkinnerClass::Sizer: return Make<TSkinSizer>(r, form);
+    case TSkinnerClass::StatusBar: return Make<TSkinStatusBar>(r, form);
+    case TSkinnerClass::GroupBox: return Make<TSkinGroupBox>(r, form);
+    case TSkinnerClass::Box: return r.control ? Make<TSkinBox>(r, form) : nullptr;
     default: return nullptr;
   }
 }

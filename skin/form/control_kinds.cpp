@@ -79,6 +79,7 @@ TFixedDecision DecideFixed(const TFixedFacts& f, std::uint32_t sc, bool has_tabs
   if (Is(n, {"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}) && Has(sc, xcRadioButton)) return {S::ObjImageRadio, true};
   if (Is(n, {"TCXDBCHECKBOX", "TCXCHECKBOX"}) && Has(sc, xcCheckBox)) return {S::ObjImageCx, true};
   if (n == "TTNTCOMBOBOX" && Has(sc, xcCombo)) return {S::ComBox};
+  if (n == "TSTATUSBAR" && Has(sc, xcStatusBar)) return {S::StatusBar};
   if (Has(sc, xcScrollbar) && Is(n, {"TRICHEDIT", "TWWDBRICHEDIT", "TDXDBMEMO"})) return {S::Scrollbar};
   if (f.panel && Has(sc, xcPanel)) return {S::Box, true, TFixedFollow::Components};
   if (Is(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}) && Has(sc, xcScrollbar)) return {S::Scrollbar};

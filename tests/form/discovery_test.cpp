@@ -46,6 +46,10 @@ TEST(FixedRules, FirstMatchWinsInTheirOrder) {
   EXPECT_EQ(DecideFixed({"TTABSET"}, kAll, false).skinner, TSkinnerClass::None);  // no Tabs element
   EXPECT_EQ(DecideFixed({"TTABSET"}, kAll, true).skinner, TSkinnerClass::Tab31);
   EXPECT_EQ(DecideFixed({"TUPDOWN"}, kAll, true).skinner, TSkinnerClass::UpDown);
+  const TFixedDecision status = DecideFixed({"TSTATUSBAR"}, kAll, true);
+  EXPECT_EQ(status.skinner, TSkinnerClass::StatusBar);
+  EXPECT_FALSE(status.use_skin_colour);
+  EXPECT_EQ(DecideFixed({"TSTATUSBAR"}, kAll & ~Bit(xcStatusBar), true).skinner, TSkinnerClass::None);
   EXPECT_EQ(DecideFixed({"TMVCPANEL"}, kAll, true).follow, TFixedFollow::Components);
 
   TFixedFacts dc_edit{"TDCEDIT"};

@@ -65,7 +65,9 @@ TEST(GalleryProgram, StartsSkinnedWithEveryControl) {
   for (const wchar_t* b : {L"Push", L"Default", L"Disabled", L"Glyph", L"Menu button"}) EXPECT_TRUE(Has(buttons, b)) << b;
   EXPECT_EQ(children[L"ComboBox"].size(), 3u);
   EXPECT_EQ(children[L"ScrollBar"].size(), 2u);
-  EXPECT_EQ(children[L"TPanel"].size(), 1u);
+  EXPECT_EQ(children[L"TPanel"].size(), 2u);
+  EXPECT_EQ(children[L"msctls_statusbar32"].size(), 1u);
+  EXPECT_EQ(children[L"TGroupBox"].size(), 1u);
   ASSERT_EQ(children[L"ListBox"].size(), 1u);
   const HWND list = children[L"ListBox"][0];
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 200);
@@ -73,7 +75,8 @@ TEST(GalleryProgram, StartsSkinnedWithEveryControl) {
   // Every control the engine skins answers the query; an edit without a border keeps the system's look.
   EXPECT_EQ(children[L"msctls_trackbar32"].size(), 2u);
   EXPECT_EQ(children[L"msctls_progress32"].size(), 6u);
-  for (const wchar_t* kind : {L"Button", L"ComboBox", L"ListBox", L"ScrollBar", L"msctls_trackbar32", L"msctls_progress32"})
+  for (const wchar_t* kind : {L"Button", L"ComboBox", L"ListBox", L"ScrollBar", L"msctls_trackbar32", L"msctls_progress32",
+                              L"msctls_statusbar32", L"TGroupBox"})
     for (HWND w : children[kind]) EXPECT_TRUE(skinned(w)) << testing::PrintToString(kind + (L" " + TextOf(w)));
   HWND memo = nullptr, spin = nullptr;
   for (HWND e : children[L"Edit"]) {

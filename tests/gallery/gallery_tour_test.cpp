@@ -185,6 +185,30 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
     EXPECT_GT(tour::Steady(position), start) << "the thumb follows the mouse";
   }
 
+  step("the status bar along the bottom: View, Simple status bar switches its simple text on and off");
+  HWND status = gallery.Children(L"msctls_statusbar32").at(0);
+  EXPECT_EQ(tour::ScreenRect(status).bottom, tour::ClientScreenRect(form).bottom);
+  EXPECT_EQ(SendMessageW(status, SB_GETPARTS, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(status, SB_ISSIMPLE, 0, 0), FALSE);
+  tour::Keys({VK_MENU, 'V'});
+  tour::Keys({'M'});
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(status, SB_ISSIMPLE, 0, 0) == TRUE; }));
+  tour::Keys({VK_MENU, 'V'});
+  tour::Keys({'M'});
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(status, SB_ISSIMPLE, 0, 0) == FALSE; }));
+
+  step("the group box: a click into its edit, then typing there");
+  HWND group_box = gallery.Child(L"TGroupBox", L"Group box");
+  ASSERT_NE(group_box, nullptr);
+  HWND group_edit = FindWindowExW(group_box, nullptr, L"Edit", nullptr);
+  ASSERT_NE(group_edit, nullptr);
+  tour::Click(tour::Centre(tour::ScreenRect(group_edit)));
+  EXPECT_TRUE(tour::WaitUntil([&] { return tour::Focus(form) == group_edit; }));
+  tour::Keys({VK_END});
+  tour::Keys({VK_SHIFT, VK_HOME});
+  tour::Type(L"Typed in the group");
+  EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(group_edit) == L"Typed in the group"; }));
+
   step("the menu bar by mouse: File, Open skin... opens the dialog, Cancel closes it");
   const RECT client = tour::ClientScreenRect(form);
   HWND popup = Opens(gallery, L"#32768", {client.left + 14, client.top - 9});

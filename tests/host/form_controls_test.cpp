@@ -19,6 +19,7 @@
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
+#include "host/controls/status_bar.h"
 #include "host/controls/updown.h"
 #include "host/menus/popup_menu.h"
 #include "host/stream/form_reader.h"
@@ -323,6 +324,37 @@ TEST_F(FormControlsTest, ScrollBarFollowsItsScrollNotifications) {
   EXPECT_EQ(si.nPos, 11);
   bar->SetPosition(500);
   EXPECT_EQ(bar->Position(), 91);  // Max - PageSize + 1
+}
+
+TEST_F(FormControlsTest, StatusBarHoldsItsPanelsAtTheBottomAndDrawsOwnerDrawnOnes) {
+  auto* bar = Add<TStatusBar>(0, 0, 300, 20);
+  TStatusPanel& centred = bar->Panels()->AddItem();
+  centred.SetAlignment(TAlignment::taCenter);
+  centred.SetText("Mid");
+  bar->Panels()->AddItem().SetStyle(psOwnerDraw);
+  std::vector<RECT> drawn;
+  bar->OnDrawPanel = [&](TStatusBar* sender, TStatusPanel* panel, const RECT& r) {
+    EXPECT_NE(sender->GetCanvas().Handle(), nullptr);
+    EXPECT_EQ(panel->Index(), 1);
+    drawn.push_back(r);
+  };
+  ShowForm();
+  HWND w = bar->WindowHandle();
+  EXPECT_EQ(SendMessageW(w, SB_GETPARTS, 0, 0), 2);
+  wchar_t text[16]{};
+  SendMessageW(w, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"\tMid");  // the system centres after one tab
+  EXPECT_EQ(GetWindowLongW(w, GWL_STYLE) & SBARS_SIZEGRIP, SBARS_SIZEGRIP);
+  Pump(500, [&] { return !drawn.empty(); });
+  EXPECT_FALSE(drawn.empty()) << "the owner-drawn panel is drawn through the event";
+
+  RECT client;
+  GetClientRect(form->WindowHandle(), &client);
+  EXPECT_EQ(bar->BoundsRect().bottom, client.bottom);
+  form->SetBounds(100, 100, 360, 260);
+  Pump(300, [&] { return bar->BoundsRect().bottom == 260; });
+  EXPECT_EQ(bar->BoundsRect().bottom, 260);
+  EXPECT_EQ(bar->Width(), 360);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "host/app/application.h"
 #include "host/controls/button.h"
 #include "host/controls/form.h"
+#include "host/controls/status_bar.h"
 #include "host/core/error.h"
 #include "host/stream/form_reader.h"
 #include "host/stream/form_writer.h"
@@ -153,6 +154,17 @@ TEST_F(FormReaderTest, WrittenFormReadsBackToTheSameText) {
   object Blob1: TBlob
     Data = {05000000 48454C4C4F}
   end
+  object Bar: TStatusBar
+    Panels = <
+      item
+        Bevel = pbRaised
+        Text = 'One'
+      end
+      item
+        Alignment = taCenter
+        Width = 120
+      end>
+  end
 end)";
   TTestForm first(&owner);
   ReadComponent(first, ParseStoredForm(stored));
@@ -172,6 +184,13 @@ end)";
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(run->GetParentComponent(), second.FindComponent("Actions"));
   EXPECT_EQ(dynamic_cast<TBlob*>(second.FindComponent("Blob1"))->payload, (Bytes{'H', 'E', 'L', 'L', 'O'}));
+  auto* bar = dynamic_cast<TStatusBar*>(second.FindComponent("Bar"));
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->Panels()->Count(), 2);  // the items replace what was there
+  EXPECT_EQ(bar->Panels()->Item(0).Bevel(), pbRaised);
+  EXPECT_EQ(bar->Panels()->Item(0).Text(), "One");
+  EXPECT_EQ(bar->Panels()->Item(1).Alignment(), TAlignment::taCenter);
+  EXPECT_EQ(bar->Panels()->Item(1).Width(), 120);
 }
 
 std::string ReadError(std::string_view text) {
@@ -195,6 +214,13 @@ TEST_F(FormReaderTest, FaultsAreNamedAndLeaveNothingBehind) {
             "Stored form, line 2: Property BorderStyle takes a member of TFormBorderStyle, not bsRound");
   EXPECT_EQ(ReadError("object M: TTestForm\n  object B: TButton\n  end\n  object B: TButton\n  end\nend"),
             "Stored form, line 4: a second component named B");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object S: TStatusBar\n    Panels = 3\n  end\nend"),
+            "Stored form, line 3: Panels takes items: < item ... end >");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  Caption = <>\nend"), "Stored form, line 2: Caption is not a collection");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object S: TStatusBar\n    Panels = <item\n Size = 1 end>\n  end\nend"),
+            "Stored form, line 4: TStatusPanel has no writable property Size");
+  EXPECT_EQ(ReadError("object M: TTestForm\n  object S: TStatusBar\n    Panels = <thing>\n  end\nend"),
+            "Stored form, line 3: 'item' or '>' expected");
   EXPECT_EQ(ReadError("object M: TOtherForm\nend"), "Stored form, line 1: stored form of TOtherForm read into TTestForm");
   EXPECT_EQ(ReadError("object M: TTestForm\n  object B: TBlob\n    Data = {010000}\n  end\nend"),
             "Stored form, line 3: short block");
