@@ -2,6 +2,7 @@
 
 #include "host/core/text.h"
 #include "host/gdi/handles.h"
+#include "skin/controls/content_colours.h"
 #include "skin/controls/whole_paint.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/parent_background.h"
@@ -67,7 +68,7 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& r) {
     RoundRect(dc, 1, y, r.right - 1, r.bottom - 1, 5, 5);
   }
   const COLORREF old_back = SetBkColor(dc, host::ColourToRgb(e.Colours.ButtonFace));
-  const COLORREF old_text = SetTextColor(dc, text_colour);
+  const COLORREF old_text = SetTextColor(dc, FaceTextColour(e, IsWindowEnabled(Handle) != FALSE, text_colour));
   RECT caption{r.left + 8, r.top, r.right, r.bottom};
   DrawTextAW(dc, Text, caption, DT_EXPANDTABS);
   SetTextColor(dc, old_text);
