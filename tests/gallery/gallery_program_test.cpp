@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "gallery_driver.h"
+#include "host/core/colour.h"
 #include "host/graphics/dib_bitmap.h"
 #include "skin/data/skin_data.h"
 #include "test_skins.h"
@@ -262,13 +263,54 @@ TEST(GalleryProgram, TheSkinningItemSwitchesTheSkinOffAndOn) {
   EXPECT_EQ(GetMenu(gallery.Form()), nullptr);
 }
 
+// One of our packed skins, read as the program reads it.
+void LoadSkin(const char* name, skin::TSkinData& data) {
+  std::ifstream file(std::string(BRINDLE_SKINS_DIR) + "/" + name + ".skn", std::ios::binary);
+  data.ReadSkinStream(data_test::StreamOf({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}));
+}
+
+BOOL CALLBACK FindComboEdit(HWND w, LPARAM out) {
+  if (ClassOf(w) == L"Edit" && ClassOf(GetParent(w)) == L"ComboBox" && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// In the dark skin the open dialog's file name box is dark inside, in the skin's own content colour.
+TEST(GalleryProgram, TheOpenDialogsFileNameBoxTakesTheDarkSkinsContentColour) {
+  skin::TSkinData data{nullptr};
+  LoadSkin("dark", data);
+  const std::int32_t content = data.Elements().Content.Content;
+  ASSERT_NE(content, skin::kColourNotGiven);
+  Gallery gallery(SkinArgument("dark"));
+  ASSERT_NE(gallery.Form(), nullptr);
+  SetForegroundWindow(gallery.Form());
+  tour::Settle(gallery.Form());
+  Keys({VK_MENU, 'F'});
+  Keys({'O'});
+  HWND dialog = gallery.TopLevel(L"#32770");
+  ASSERT_NE(dialog, nullptr);
+  HWND name = nullptr;
+  EnumChildWindows(dialog, FindComboEdit, reinterpret_cast<LPARAM>(&name));
+  ASSERT_NE(name, nullptr);
+  RedrawWindow(name, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  RECT r;
+  GetClientRect(name, &r);
+  MapWindowPoints(name, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  HDC screen = GetDC(nullptr);
+  const COLORREF inside = GetPixel(screen, r.right - 2, r.bottom - 2);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(inside, host::ColourToRgb(content));
+  SendMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
 // The system's Find dialog from the Dialogs menu: its bare check boxes and
 // radio buttons are skinned, the glyph over the system's is the skin's own
 // picture, and its group box keeps the system's look.
 TEST(GalleryProgram, TheFindDialogsButtonsShowTheSkinsGlyphs) {
-  std::ifstream file(BRINDLE_SKINS_DIR "/default.skn", std::ios::binary);
   skin::TSkinData data{nullptr};
-  data.ReadSkinStream(data_test::StreamOf({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}));
+  LoadSkin("default", data);
   ASSERT_TRUE(data.Elements().Buttons);
   const host::DibBitmap& check = data.Elements().Buttons->CheckImage;
   const int frames = data.Elements().Buttons->CheckFrames, w = check.Width() / frames, h = check.Height();
