@@ -18,6 +18,7 @@
 #include "host/dialogs/open_dialog.h"
 #include "host/graphics/image_list.h"
 #include "host/menus/popup_menu.h"
+#include "host/system/file_watch.h"
 #include "skin/data/skin_data.h"
 
 // The control gallery: one window with every kind of control the skin
@@ -69,9 +70,13 @@ public:
   host::TOpenDialog* OpenSkinDialog = nullptr;
   host::TFindDialog* FindDialog1 = nullptr;
   host::TFontDialog* FontDialog1 = nullptr;
+  host::TFileWatch* SkinWatch = nullptr;  // made by WatchSkin
 
   // Takes the skin package at the path and remembers it among the recent ones.
   void OpenSkin(const std::string& path);
+  // Shows the package at the path and again each time it changes on disk; a
+  // package refused then leaves the skin before, and the status bar says why.
+  void WatchSkin(const std::string& path);
 
 private:
   void PushClick(host::TComponent* sender);
@@ -90,6 +95,10 @@ private:
   void FontClick(host::TComponent* sender);
   void MessageBoxClick(host::TComponent* sender);
   void MakeMenuImages();
+  void ReloadWatched();
+  void ShowWatchStatus(const std::string& text);
   void ShowSkinning();
   void ShowTitle();
+
+  std::string watched_;
 };

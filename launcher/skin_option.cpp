@@ -23,15 +23,19 @@ std::vector<std::wstring> Arguments() {
   return args;
 }
 
+std::wstring ArgumentAfter(const wchar_t* option) {
+  const std::vector<std::wstring> args = Arguments();
+  std::wstring value;
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i] == option) value = args[i + 1];
+  return value;
+}
+
 }  // namespace
 
-std::wstring SkinFileArgument() {
-  const std::vector<std::wstring> args = Arguments();
-  std::wstring path;
-  for (std::size_t i = 0; i + 1 < args.size(); ++i)
-    if (args[i] == L"--skin") path = args[i + 1];
-  return path;
-}
+std::wstring SkinFileArgument() { return ArgumentAfter(L"--skin"); }
+
+std::wstring WatchFileArgument() { return ArgumentAfter(L"--watch"); }
 
 bool SkinOffArgument() {
   const std::vector<std::wstring> args = Arguments();

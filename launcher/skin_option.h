@@ -8,6 +8,9 @@ class TSkinData;
 // The skin file named by "--skin FILE" on the command line, or empty.
 std::wstring SkinFileArgument();
 
+// The skin file named by "--watch FILE" on the command line, or empty.
+std::wstring WatchFileArgument();
+
 // "--no-skin" on the command line: the launcher starts with skinning off.
 bool SkinOffArgument();
 

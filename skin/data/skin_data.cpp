@@ -216,14 +216,17 @@ void TSkinData::SetSkinFile(std::string path) {
 bool TSkinData::Acceptable(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   store::TSkinReader reader;
   bool old = false;
-  reader.OnOldPackage = [&old](std::string_view text) {
+  const auto report = [this](std::string_view text) {
+    OnRefusal ? OnRefusal(text) : store::ShowPackageNotice(text);
+  };
+  reader.OnOldPackage = [&old, &report](std::string_view text) {
     old = true;
-    store::ShowPackageNotice(text);
+    report(text);
   };
   const std::vector<std::string> problems = check::PackageProblems(bytes, reader);
   if (problems.empty()) return true;
   refusal_ = check::RefusalText(path, problems);
-  if (!old) store::ShowPackageNotice(refusal_);
+  if (!old) report(refusal_);
   return false;
 }
 

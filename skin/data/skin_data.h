@@ -54,7 +54,7 @@ public:
   void SetSkin3rd(const host::StringList& rows) { skin3rd_ = rows; }
   const std::string& SkinFile() const { return skin_file_; }
   // At run time a package the engine cannot use is refused with a message
-  // box, and the skin in use and SkinFile stay as they were.
+  // box (or through OnRefusal), and the skin in use and SkinFile stay as they were.
   void SetSkinFile(std::string path);
   std::string SkinStore() const { return "(none)"; }  // there is no form designer here
   void SetSkinStore(std::string) {}
@@ -93,6 +93,8 @@ public:
   HFONT CaptionFont() const { return caption_font_; }
   SIZE MaximizedSize() const { return maximized_; }
 
+  // Where a package refused at run time is reported instead of a message box.
+  std::function<void(std::string_view reason)> OnRefusal;
   // Events with arguments beyond the sender are set in code, not stored with the form.
   std::function<void(TSkinData* sender, std::string_view name, bool& do_skin)> OnFormSkin;
   std::function<void(host::TComponent* sender, TSkinData* data, host::TComponent* form, host::TComponent* control,

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <initializer_list>
 #include <cstring>
 #include <fstream>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "gallery_driver.h"
+#include "remote.h"
 #include "host/core/colour.h"
 #include "host/graphics/dib_bitmap.h"
 #include "skin/data/skin_data.h"
@@ -349,6 +353,57 @@ TEST(GalleryProgram, TheFindDialogsButtonsShowTheSkinsGlyphs) {
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(differing, 0);
   SendMessageW(find, WM_CLOSE, 0, 0);
+}
+
+// The live preview: a package saved over the watched one is shown, a broken
+// one leaves the skin before and says why in the status bar.
+TEST(GalleryProgram, TheWatchedPackageIsShownAgainEachTimeItIsSaved) {
+  skin::TSkinData light{nullptr}, dark{nullptr};
+  LoadSkin("default", light);
+  LoadSkin("dark", dark);
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"brindle-watch\\", watched = folder + L"watched.skn";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const auto put = [&](const char* name) {
+    return CopyFileW(WindowsPath(std::string(BRINDLE_SKINS_DIR) + "/" + name + ".skn").c_str(), watched.c_str(), FALSE);
+  };
+  ASSERT_TRUE(put("default"));
+
+  Gallery gallery(L"--watch \"" + watched + L"\"");
+  ASSERT_NE(gallery.Form(), nullptr);
+  HWND status = gallery.Children(L"msctls_statusbar32").at(0);
+  const auto face = [&] {
+    POINT p{300, 560};  // below the progress bars, above the status bar
+    ClientToScreen(gallery.Form(), &p);
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+  };
+  const auto status_text = [&] {
+    const tour::Remote<std::array<wchar_t, 1024>> text(status, {});
+    SendMessageW(status, SB_GETTEXTW, 0, text.Address());
+    return std::wstring(text.Read().data());
+  };
+  EXPECT_TRUE(tour::WaitUntil([&] { return face() == host::ColourToRgb(light.Elements().Colours.ButtonFace); }));
+
+  const ULONGLONG saved = GetTickCount64();
+  ASSERT_TRUE(put("dark"));
+  EXPECT_TRUE(tour::WaitUntil([&] { return face() == host::ColourToRgb(dark.Elements().Colours.ButtonFace); }));
+  std::printf("the saved package was shown after %llu ms\n", GetTickCount64() - saved);
+  EXPECT_NE(status_text().find(L"Showing"), std::wstring::npos) << testing::PrintToString(status_text());
+
+  HANDLE file = CreateFileW(watched.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, "not a skin package", 18, &written, nullptr);
+  CloseHandle(file);
+  EXPECT_TRUE(tour::WaitUntil([&] { return status_text().find(L"refused") != std::wstring::npos; }))
+      << testing::PrintToString(status_text());
+  EXPECT_EQ(face(), host::ColourToRgb(dark.Elements().Colours.ButtonFace)) << "the skin before stays";
+  EXPECT_EQ(gallery.TopLevel(L"#32770", 300), nullptr) << "no message box interrupts the author";
+  DeleteFileW(watched.c_str());
 }
 
 }  // namespace
