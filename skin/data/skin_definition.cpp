@@ -35,8 +35,6 @@ void ReadColours(const DefinitionSource& src, const std::vector<std::string>& se
   ContentColours& t = e.Content;
   t.Content = src.Colour(kSection, "Content", kColourNotGiven);
   t.ContentText = src.Colour(kSection, "ContentText", kColourNotGiven);
-  t.ContentHilight = src.Colour(kSection, "ContentHilight", kColourNotGiven);
-  t.ContentHilightText = src.Colour(kSection, "ContentHilightText", kColourNotGiven);
   t.ContentDisabled = src.Colour(kSection, "ContentDisabled", t.Content);
   t.ContentDisabledText = src.Colour(kSection, "ContentDisabledText", t.ContentText);
   t.FaceText = src.Colour(kSection, "FaceText", kColourNotGiven);

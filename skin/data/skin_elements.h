@@ -40,8 +40,6 @@ struct SkinColours {
 struct ContentColours {
   std::int32_t Content = kColourNotGiven;  // background of content areas
   std::int32_t ContentText = kColourNotGiven;
-  std::int32_t ContentHilight = kColourNotGiven;  // selected items
-  std::int32_t ContentHilightText = kColourNotGiven;
   std::int32_t ContentDisabled = kColourNotGiven;  // read-only and disabled content areas
   std::int32_t ContentDisabledText = kColourNotGiven;
   std::int32_t FaceText = kColourNotGiven;  // static texts and captions on the face

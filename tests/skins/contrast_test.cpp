@@ -113,7 +113,6 @@ TEST_P(SkinContrast, TextsOnTheFaceAndInTheContent) {
   if (!content) return;
   c.expect("disabled texts on the face", c.colour("Colours", "FaceDisabledText"), face);
   c.expect("content", c.colour("Colours", "ContentText"), c.colour("Colours", "Content"));
-  c.expect("selected content", c.colour("Colours", "ContentHilightText"), c.colour("Colours", "ContentHilight"));
   c.expect("read-only content", c.colour("Colours", "ContentDisabledText"), c.colour("Colours", "ContentDisabled"));
 }
 
