@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,128 @@ Figures Measure(HWND system, HWND skinned) {
   return f;
 }
 
+// Every border composed at the window's size and scanned whole, as the
+// region was made before borders were read once.
+host::Region ScannedRegion(const skin::TSkinForm& f, int w, int h) {
+  host::Region region(CreateRectRgn(f.FBorderLeft, f.FBorderTop, w - f.FBorderRight, h - f.FBorderBottom));
+  const RECT parts[] = {{0, 0, f.FBorderLeft, h},
+                        {w - f.FBorderRight, 0, w, h},
+                        {f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop},
+                        {f.FBorderLeft, h - f.FBorderBottom, w - f.FBorderRight, h}};
+  for (int index = 1; index <= 4; ++index) {
+    const host::Region part = f.ScannedBorder(index, parts[index - 1]);
+    if (part) CombineRgn(region, region, part, RGN_OR);
+  }
+  return region;
+}
+
+// Time spent inside each message of a window, nested messages taken out,
+// gathered by hooks around every sent message.
+struct MessageClock {
+  struct Open {
+    UINT msg;
+    double start, nested;
+  };
+  HWND window = nullptr;
+  std::vector<Open> open;
+  std::map<UINT, double> spent;  // seconds, by message
+  std::map<UINT, int> calls;
+};
+MessageClock* clock_on = nullptr;
+
+LRESULT CALLBACK BeforeMessage(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& m = *reinterpret_cast<CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && clock_on && m.hwnd == clock_on->window) clock_on->open.push_back({m.message, Now(), 0});
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+LRESULT CALLBACK AfterMessage(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& m = *reinterpret_cast<CWPRETSTRUCT*>(lparam);
+  if (code == HC_ACTION && clock_on && m.hwnd == clock_on->window && !clock_on->open.empty()) {
+    const MessageClock::Open o = clock_on->open.back();
+    clock_on->open.pop_back();
+    const double whole = Now() - o.start;
+    clock_on->spent[o.msg] += whole - o.nested;
+    ++clock_on->calls[o.msg];
+    if (!clock_on->open.empty()) clock_on->open.back().nested += whole;
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+struct PerCycle {
+  double micros = 0;
+  double calls = 0;
+};
+
+// Microseconds per resize cycle inside each message the window is sent, and
+// how often it is sent.
+std::map<UINT, PerCycle> ResizeMessages(HWND window, int cycles) {
+  MessageClock clock;
+  clock.window = window;
+  const HHOOK before = SetWindowsHookExW(WH_CALLWNDPROC, &BeforeMessage, nullptr, GetCurrentThreadId());
+  const HHOOK after = SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterMessage, nullptr, GetCurrentThreadId());
+  clock_on = &clock;
+  for (int i = 0; i < cycles; ++i) {
+    SetWindowPos(window, nullptr, 0, 0, i % 2 ? 1024 : 1000, i % 2 ? 768 : 740, SWP_NOMOVE | SWP_NOZORDER);
+    UpdateWindow(window);
+  }
+  clock_on = nullptr;
+  UnhookWindowsHookEx(after);
+  UnhookWindowsHookEx(before);
+  std::map<UINT, PerCycle> per_cycle;
+  for (const auto& [msg, seconds] : clock.spent)
+    per_cycle[msg] = {seconds * 1e6 / cycles, static_cast<double>(clock.calls[msg]) / cycles};
+  return per_cycle;
+}
+
+const char* MessageName(UINT msg) {
+  switch (msg) {
+    case WM_NCCALCSIZE: return "WM_NCCALCSIZE";
+    case WM_NCPAINT: return "WM_NCPAINT";
+    case WM_PAINT: return "WM_PAINT";
+    case WM_ERASEBKGND: return "WM_ERASEBKGND";
+    case WM_SIZE: return "WM_SIZE";
+    case WM_MOVE: return "WM_MOVE";
+    case WM_WINDOWPOSCHANGING: return "WM_WINDOWPOSCHANGING";
+    case WM_WINDOWPOSCHANGED: return "WM_WINDOWPOSCHANGED";
+    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
+    case WM_NCACTIVATE: return "WM_NCACTIVATE";
+    case WM_SETCURSOR: return "WM_SETCURSOR";
+    case WM_NCHITTEST: return "WM_NCHITTEST";
+    case WM_STYLECHANGING: return "WM_STYLECHANGING";
+    case WM_STYLECHANGED: return "WM_STYLECHANGED";
+    case WM_GETICON: return "WM_GETICON";
+    case WM_GETTEXT: return "WM_GETTEXT";
+    case WM_GETTEXTLENGTH: return "WM_GETTEXTLENGTH";
+    default: return nullptr;
+  }
+}
+
+// The messages of a resize cycle, the system's window against the skinned one.
+void ResizeMessageTable(HWND system, HWND skinned) {
+  BringToFront(system);
+  const std::map<UINT, PerCycle> a = ResizeMessages(system, 30);
+  BringToFront(skinned);
+  const std::map<UINT, PerCycle> b = ResizeMessages(skinned, 30);
+  std::map<UINT, std::pair<PerCycle, PerCycle>> both;
+  for (const auto& [msg, t] : a) both[msg].first = t;
+  for (const auto& [msg, t] : b) both[msg].second = t;
+  double total_a = 0, total_b = 0;
+  std::printf("Inside the messages of a resize cycle, nested messages taken out, microseconds per cycle\n"
+              "(and messages per cycle):\n");
+  std::printf("  %-36s %16s %16s\n", "", "system", "skinned");
+  for (const auto& [msg, t] : both) {
+    total_a += t.first.micros;
+    total_b += t.second.micros;
+    if (t.first.micros < 20 && t.second.micros < 20) continue;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", msg);
+    std::printf("  %-36s %8.0f (%4.1f) %8.0f (%4.1f)\n", MessageName(msg) ? MessageName(msg) : hex, t.first.micros,
+                t.first.calls, t.second.micros, t.second.calls);
+  }
+  std::printf("  %-36s %8.0f        %8.0f\n", "all messages of the window", total_a, total_b);
+}
+
 void Part(const char* what, double micros, double whole) {
   std::printf("  %-46s %8.0f %6.0f%%\n", what, micros, whole > 0 ? 100 * micros / whole : 0);
 }
@@ -110,14 +233,18 @@ void Parts(skin::TSkinForm& f, const Figures& figures) {
 
   const double resize = figures.resize.subject.median;
   std::printf("Parts of a resize cycle (%.0f), microseconds per call and share:\n", resize);
-  const double built = MicrosPerCall([&] {
-    f.FRgnWidth = 0;
-    f.UpdateRegion();
+  const double built = MicrosPerCall([&] { f.BuildRegion(w, h); });
+  Part("window region built", built, resize);
+  Part("  the same, every border scanned whole", MicrosPerCall([&] { ScannedRegion(f, w, h); }), resize);
+  const double set = MicrosPerCall([&] {
+    host::Region copy(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(copy, f.FRegion, nullptr, RGN_COPY);
+    if (SetWindowRgn(f.FHandle, copy.get(), TRUE)) f.FRegion = copy.release();
     UpdateWindow(f.FHandle);
   });
-  Part("window region rebuilt and set, and its repaint", built, resize);
+  Part("window region set, and the repaint it asks for", set, resize);
   Part("  of which the frame repaint (WM_NCPAINT)", ncpaint, resize);
-  Part("the rest: the system's move, sizes, messages", resize - built, resize);
+  Part("the rest: the system's move, sizes, messages", resize - built - set, resize);
 }
 
 std::unique_ptr<skin::TSkinData> DefaultSkin() { return form_test::MakeSkinData(form_test::DefaultSkinPackage()); }
@@ -153,6 +280,7 @@ bool FrameFigures(Figures& figures) {
       return false;
     }
     figures = Measure(system.WindowHandle(), form.WindowHandle());
+    ResizeMessageTable(system.WindowHandle(), form.WindowHandle());
     BringToFront(form.WindowHandle());
     Parts(*skinner, figures);
   }
