@@ -213,7 +213,7 @@ void Parts(skin::TSkinForm& f, const Figures& figures) {
          f.ComposeBorder(2, f.FBorderRight, h);
          f.ComposeBorder(4, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom);
        }), ncpaint);
-  Part("  the same through PaintBorder", MicrosPerCall([&] {
+  Part("  the same, kept from the last paint", MicrosPerCall([&] {
          f.PaintBorder(1, {0, 0, f.FBorderLeft, h}, f.FCaptionBitmap.Dc());
          f.PaintBorder(2, {0, 0, f.FBorderRight, h}, f.FCaptionBitmap.Dc());
          f.PaintBorder(4, {0, 0, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom}, f.FCaptionBitmap.Dc());

@@ -26,6 +26,7 @@ int PerFrame(int size, int frames) { return frames > 0 ? size / frames : size; }
 void TSkinForm::ReadFrameMetrics() {
   // What was read from the old skin's frame elements goes with it.
   FBorderProfiles.clear();
+  for (BorderPicture& kept : FBorderPictures) kept = {};
   if (FSkinData->SkinMissing()) return;
   if (FBorderKind == TBorderKind::NoCaption) {
     FBorderLeft = FBorderTop = FBorderRight = FBorderBottom = FMenuBarHeight = 0;
@@ -73,9 +74,15 @@ host::DibBitmap TSkinForm::ComposeBorder(int index, int width, int height) const
 void TSkinForm::PaintBorder(int index, const RECT& rect, HDC dc) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width < 0 || height < 0) return;
-  const host::DibBitmap picture = ComposeBorder(index, width, height);
-  if (picture.Empty()) return;
-  BitBlt(dc, rect.left, rect.top, width, height, picture.Dc(), 0, 0, SRCCOPY);
+  // A frame repaint at an unchanged size and activation shows the same pictures again.
+  BorderPicture& kept = FBorderPictures[index - 1];
+  const int k = BorderFrame(index);
+  if (kept.k != k || kept.picture.Width() != width || kept.picture.Height() != height) {
+    kept.picture = ComposeBorder(index, width, height);
+    kept.k = k;
+  }
+  if (kept.picture.Empty()) return;
+  BitBlt(dc, rect.left, rect.top, width, height, kept.picture.Dc(), 0, 0, SRCCOPY);
 }
 
 host::Region TSkinForm::ScannedBorder(int index, const RECT& r) const {

@@ -306,6 +306,12 @@ private:
     std::optional<BorderProfile> profile;
   };
   std::vector<ProfileSlot> FBorderProfiles;
+  // The last picture painted of each frame element, by size and frame.
+  struct BorderPicture {
+    int k = 0;
+    host::DibBitmap picture;
+  };
+  BorderPicture FBorderPictures[4];
 };
 
 }  // namespace skin
