@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/gdi_timing.h"
+#include "host/graphics/dib_bitmap.h"
 #include "reference_decoder.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_definition.h"
@@ -74,5 +75,14 @@ int main() {
                     ini.LoadFromStream(definition);
                   }));
   bench::PrintRow("  descriptors and pictures", compare([&] { skin::ReadSkinDefinition(elements, ini, reader); }));
+  bench::PrintRow("    of which every picture read once", compare([&] {
+                    for (const std::string& name : reader.Names()) {
+                      if (!name.ends_with(".bmp")) continue;
+                      skin::store::TMemoryStream body;
+                      reader.ExtractByName(name, body);
+                      host::DibBitmap picture;
+                      picture.LoadFromBmp(body.Bytes());
+                    }
+                  }));
   return 0;
 }
