@@ -267,12 +267,9 @@ void TSkinForm::FitWindowSize(bool after_skin_change) {
 // Only a window that had a caption when it was skinned has its caption bits touched.
 void TSkinForm::SetCaptionStyle(bool on) {
   if (!(FCaps & capOwnCaption) || (FStyle & WS_CAPTION) != WS_CAPTION) return;
-  // Every size change asks again; a style written unchanged would still cost
-  // the window two style messages.
   auto set = [window = FHandle](bool caption) {
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-    const DWORD changed = caption ? style | WS_CAPTION : style & ~WS_CAPTION;
-    if (changed != style) SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(changed));
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(caption ? style | WS_CAPTION : style & ~WS_CAPTION));
   };
   set(on);
   if (on)

@@ -93,34 +93,6 @@ TEST_F(LifecycleTest, TheClientAreaKeepsTheStoredSizeInsideTheSkinsBorders) {
   EXPECT_EQ(GetWindowLongW(form->WindowHandle(), GWL_STYLE) & WS_CAPTION, 0);
 }
 
-int style_changes = 0;
-HWND style_watched = nullptr;
-
-LRESULT CALLBACK CountStyleChanges(int code, WPARAM wparam, LPARAM lparam) {
-  const auto& m = *reinterpret_cast<CWPSTRUCT*>(lparam);
-  if (code == HC_ACTION && m.hwnd == style_watched && m.message == WM_STYLECHANGED) ++style_changes;
-  return CallNextHookEx(nullptr, code, wparam, lparam);
-}
-
-// Every size change checks that the caption style is still off; the window
-// is told of a style change only when there is one.
-TEST_F(LifecycleTest, ResizingASkinnedWindowLeavesItsStyleAlone) {
-  auto form = MakeForm(100, 100, 320, 180);
-  TSkinForm* skinner = ShowSkinned(*form);
-  ASSERT_TRUE(skinner);
-  style_watched = form->WindowHandle();
-  style_changes = 0;
-  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &CountStyleChanges, nullptr, GetCurrentThreadId());
-  for (const int width : {400, 360, 420})
-    SetWindowPos(form->WindowHandle(), nullptr, 0, 0, width, 260, SWP_NOMOVE | SWP_NOZORDER);
-  Pump(20);
-  UnhookWindowsHookEx(hook);
-  EXPECT_EQ(style_changes, 0);
-  EXPECT_EQ(GetWindowLongW(form->WindowHandle(), GWL_STYLE) & WS_CAPTION, 0);
-  EXPECT_EQ(WindowRect(form->WindowHandle()).right - WindowRect(form->WindowHandle()).left, 420);
-  EXPECT_EQ(skinner->FRgnWidth, 420);
-}
-
 TEST_F(LifecycleTest, ACalcSizeWithoutRectanglesKeepsTheDefaultAnswer) {
   auto form = MakeForm(100, 100, 320, 180);
   ShowSkinned(*form);
