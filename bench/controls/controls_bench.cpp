@@ -1,31 +1,27 @@
-// Times the gallery's controls with skinning off and then on, in one run:
+// Times the gallery's controls with skinning off and on, in one run:
 // one push button's repaint, the check boxes and radio group's repaint, the
 // whole client area's repaint, 100 lines of scrolling the long list through
-// its scroll bar, and 100 steps of a progress bar, each shown at once.
+// its scroll bar, and 100 steps of a progress bar, each shown at once. Skinning is switched on and off for a few rounds,
+// each side measured in every round.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <utility>
+#include <vector>
 
 #include "bench/gdi_timing.h"
 #include "gallery/gallery_form.h"
 #include "host/app/application.h"
-#include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
+#include "skin/form/skin_form.h"
 #include "skin/manager/skin_manage.h"
 
 namespace {
 
 using bench::MicrosPerCall;
 
-struct Figures {
-  double button = 0;
-  double checks = 0;
-  double client = 0;
-  double scroll = 0;
-};
+constexpr int kRounds = 6;
+constexpr double kSeconds = 0.25;
 
 void Pump(int ms) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
@@ -40,53 +36,48 @@ HWND Child(const TGalleryForm& form, const char* name) {
   return control ? control->WindowHandle() : nullptr;
 }
 
-Figures Measure(TGalleryForm& form) {
-  Figures f;
+// One figure per row, in the order of the table; -1 for a control not found.
+std::vector<double> Measure(TGalleryForm& form) {
   const HWND button = Child(form, "PushButton");
   const HWND list = Child(form, "LongList");
+  const HWND progress = Child(form, "ProgressPart");
   constexpr UINT kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
-  if (button) f.button = MicrosPerCall([&] { RedrawWindow(button, nullptr, nullptr, kRepaint | RDW_FRAME); });
   // The left column below the speed buttons: five check boxes and the radio group.
   const RECT checks{0, 140, 204, 356};
-  f.checks = MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), &checks, nullptr, kRepaint); }, 1, 1.0);
-  f.client = MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), nullptr, nullptr, kRepaint); }, 1, 1.0);
-  if (list)
-    f.scroll = MicrosPerCall([&] {
-      SendMessageW(list, WM_VSCROLL, SB_TOP, 0);
-      for (int i = 0; i < 100; ++i) {
-        SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
-        UpdateWindow(list);
-        UpdateWindow(form.WindowHandle());
-      }
-      SendMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
-    }, 1, 1.0);
-  return f;
-}
-
-// 100 steps of a progress bar, each shown at once, with the bar's own
-// skinning switched off and on in turns: the best of five rounds each, so
-// that the load of the machine falls on both alike.
-std::pair<double, double> MeasureProgress(HWND bar) {
-  const auto steps = [&] {
-    return MicrosPerCall([&] {
-      for (int i = 1; i <= 100; ++i) {
-        SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(i), 0);
-        UpdateWindow(bar);
-      }
-    }, 1, 0.3);
+  return {
+      button ? MicrosPerCall([&] { RedrawWindow(button, nullptr, nullptr, kRepaint | RDW_FRAME); }, 1, kSeconds) : -1,
+      MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), &checks, nullptr, kRepaint); }, 1, kSeconds),
+      MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), nullptr, nullptr, kRepaint); }, 1, kSeconds),
+      list ? MicrosPerCall([&] {
+        SendMessageW(list, WM_VSCROLL, SB_TOP, 0);
+        for (int i = 0; i < 100; ++i) {
+          SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
+          UpdateWindow(list);
+          UpdateWindow(form.WindowHandle());
+        }
+        SendMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
+      }, 1, kSeconds) : -1,
+      progress ? MicrosPerCall([&] {
+        for (int i = 1; i <= 100; ++i) {
+          SendMessageW(progress, PBM_SETPOS, static_cast<WPARAM>(i), 0);
+          UpdateWindow(progress);
+        }
+      }, 1, kSeconds) : -1,
   };
-  double off = 1e300, on = 1e300;
-  for (int round = 0; round < 5; ++round) {
-    SendMessageW(bar, skin::kSkinActive, 0, 0);
-    off = std::min(off, steps());
-    SendMessageW(bar, skin::kSkinActive, 1, 0);
-    on = std::min(on, steps());
-  }
-  return {off, on};
 }
 
-void Row(const char* what, double off, double on, double goal) {
-  std::printf("  %-38s %10.0f %10.0f %7.2f %6.1f\n", what, off, on, off > 0 ? on / off : 0.0, goal);
+// Skinning on or off as asked, waiting until the form's skinner runs or is
+// gone; false when that did not happen.
+bool Switch(TGalleryForm& form, bool on) {
+  if (form.SkinData1->Active() != on) form.SkinData1->SetActive(on);
+  const auto done = [&] {
+    const skin::TSkinManage* manager = skin::TSkinManage::Instance();
+    const skin::TSkinForm* f = manager ? manager->FindSkinForm(form.WindowHandle()) : nullptr;
+    return on ? f && f->FState == skin::flRunning : !f;
+  };
+  for (int i = 0; i < 500 && !done(); ++i) Pump(10);
+  Pump(300);  // control discovery and the first paints
+  return done();
 }
 
 }  // namespace
@@ -99,26 +90,22 @@ int main() {
   form->SkinData1->SetActive(false);
   form->Show();
   Pump(500);
-  const Figures off = Measure(*form);
-
-  form->SkinData1->SetActive(true);
-  Pump(1500);  // the manager's action timer, skin-now, discovery
-  const skin::TSkinManage* manager = skin::TSkinManage::Instance();
-  if (!manager || manager->SkinForms.empty()) {
+  bool skinned = true;
+  const auto rows = bench::Interleave(kRounds, 5, [&](bool on) {
+    if (!Switch(*form, on)) skinned = false;
+    return Measure(*form);
+  });
+  if (!skinned) {
     std::printf("The gallery was not skinned.\n");
     return 1;
   }
-  const Figures on = Measure(*form);
-  const HWND progress = Child(*form, "ProgressPart");
-  const auto [progress_off, progress_on] = progress ? MeasureProgress(progress) : std::pair{0.0, 0.0};
-
-  std::printf("Gallery controls, microseconds per call (skinning off, on):\n");
-  std::printf("  %-38s %10s %10s %7s %6s\n", "", "off", "on", "ratio", "goal");
-  Row("one push button's repaint", off.button, on.button, 1.5);
-  Row("check boxes and radio group's repaint", off.checks, on.checks, 1.3);
-  Row("the whole client area's repaint", off.client, on.client, 1.5);
-  Row("100 lines of the long list's scrolling", off.scroll, on.scroll, 1.3);
-  Row("100 steps of a progress bar", progress_off, progress_on, 1.3);
+  std::printf("Gallery controls, skinning off and on:\n");
+  bench::PrintHeader("microseconds per call", "off", "on");
+  bench::PrintRow("one push button's repaint", rows[0], 1.2);
+  bench::PrintRow("check boxes and radio group's repaint", rows[1], 1.3);
+  bench::PrintRow("the whole client area's repaint", rows[2], 1.2);
+  bench::PrintRow("100 lines of the long list's scrolling", rows[3], 1.2);
+  bench::PrintRow("100 steps of a progress bar", rows[4], 1.3);
   form->SkinData1->SetActive(false);
   Pump(500);
   return 0;

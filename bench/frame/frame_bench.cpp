@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -21,28 +22,13 @@
 
 namespace {
 
+using bench::Comparison;
+using bench::Interleave;
 using bench::MicrosPerCall;
 using bench::Now;
 
-struct Figures {
-  double ncpaint = 0;  // WM_NCPAINT for the whole window: the frame alone
-  double repaint = 0;  // RedrawWindow of frame and client
-  double resize = 0;          // SetWindowPos to another size and its repaint
-};
-
-Figures Measure(HWND window) {
-  Figures f;
-  f.ncpaint = MicrosPerCall([&] { SendMessageW(window, WM_NCPAINT, 1, 0); });
-  f.repaint = MicrosPerCall([&] { RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); });
-  bool small = false;
-  f.resize = MicrosPerCall([&] {
-    small = !small;
-    SetWindowPos(window, nullptr, 0, 0, small ? 1000 : 1024, small ? 740 : 768, SWP_NOMOVE | SWP_NOZORDER);
-    UpdateWindow(window);
-  });
-  SetWindowPos(window, nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
-  return f;
-}
+constexpr int kRounds = 15;
+constexpr double kSeconds = 0.06;
 
 class BenchForm : public host::TForm {
 public:
@@ -54,78 +40,253 @@ public:
   const host::ClassInfo& Class() const override { return Info(); }
 };
 
-// The same window before any skin exists: the system's own frame.
-Figures SystemFrame() {
-  BenchForm form;
-  form.SetCaption("Frame benchmark");
-  form.SetBounds(0, 0, 1024, 768);
-  form.Show();
-  form_test::Pump(200);
-  return Measure(form.WindowHandle());
+// The two windows take turns in front, each measured whole and on top.
+void BringToFront(HWND window) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 1024, 768, SWP_SHOWWINDOW);
+  SetForegroundWindow(window);
+  form_test::Pump(15);
 }
 
-// Where a frame repaint of the skinned window goes.
-void Parts(skin::TSkinForm& f) {
+struct Figures {
+  Comparison ncpaint;  // WM_NCPAINT for the whole window: the frame alone
+  Comparison repaint;  // RedrawWindow of frame and client
+  Comparison resize;   // SetWindowPos to another size and its repaint
+};
+
+Figures Measure(HWND system, HWND skinned) {
+  const auto compare = [&](const std::function<void(HWND)>& step) {
+    return Interleave(kRounds, [&](bool subject) {
+      const HWND window = subject ? skinned : system;
+      BringToFront(window);
+      return MicrosPerCall([&] { step(window); }, 1, kSeconds);
+    });
+  };
+  Figures f;
+  f.ncpaint = compare([](HWND w) { SendMessageW(w, WM_NCPAINT, 1, 0); });
+  f.repaint = compare([](HWND w) { RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); });
+  bool small = false;
+  f.resize = compare([&](HWND w) {
+    small = !small;
+    SetWindowPos(w, nullptr, 0, 0, small ? 1000 : 1024, small ? 740 : 768, SWP_NOMOVE | SWP_NOZORDER);
+    UpdateWindow(w);
+  });
+  return f;
+}
+
+// Every border composed at the window's size and scanned whole, as the
+// region was made before borders were read once.
+host::Region ScannedRegion(const skin::TSkinForm& f, int w, int h) {
+  host::Region region(CreateRectRgn(f.FBorderLeft, f.FBorderTop, w - f.FBorderRight, h - f.FBorderBottom));
+  const RECT parts[] = {{0, 0, f.FBorderLeft, h},
+                        {w - f.FBorderRight, 0, w, h},
+                        {f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop},
+                        {f.FBorderLeft, h - f.FBorderBottom, w - f.FBorderRight, h}};
+  for (int index = 1; index <= 4; ++index) {
+    const host::Region part = f.ScannedBorder(index, parts[index - 1]);
+    if (part) CombineRgn(region, region, part, RGN_OR);
+  }
+  return region;
+}
+
+// Time spent inside each message of a window, nested messages taken out,
+// gathered by hooks around every sent message.
+struct MessageClock {
+  struct Open {
+    UINT msg;
+    double start, nested;
+  };
+  HWND window = nullptr;
+  std::vector<Open> open;
+  std::map<UINT, double> spent;  // seconds, by message
+  std::map<UINT, int> calls;
+};
+MessageClock* clock_on = nullptr;
+
+LRESULT CALLBACK BeforeMessage(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& m = *reinterpret_cast<CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && clock_on && m.hwnd == clock_on->window) clock_on->open.push_back({m.message, Now(), 0});
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+LRESULT CALLBACK AfterMessage(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& m = *reinterpret_cast<CWPRETSTRUCT*>(lparam);
+  if (code == HC_ACTION && clock_on && m.hwnd == clock_on->window && !clock_on->open.empty()) {
+    const MessageClock::Open o = clock_on->open.back();
+    clock_on->open.pop_back();
+    const double whole = Now() - o.start;
+    clock_on->spent[o.msg] += whole - o.nested;
+    ++clock_on->calls[o.msg];
+    if (!clock_on->open.empty()) clock_on->open.back().nested += whole;
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+struct PerCycle {
+  double micros = 0;
+  double calls = 0;
+};
+
+// Microseconds per resize cycle inside each message the window is sent, and
+// how often it is sent.
+std::map<UINT, PerCycle> ResizeMessages(HWND window, int cycles) {
+  MessageClock clock;
+  clock.window = window;
+  const HHOOK before = SetWindowsHookExW(WH_CALLWNDPROC, &BeforeMessage, nullptr, GetCurrentThreadId());
+  const HHOOK after = SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterMessage, nullptr, GetCurrentThreadId());
+  clock_on = &clock;
+  for (int i = 0; i < cycles; ++i) {
+    SetWindowPos(window, nullptr, 0, 0, i % 2 ? 1024 : 1000, i % 2 ? 768 : 740, SWP_NOMOVE | SWP_NOZORDER);
+    UpdateWindow(window);
+  }
+  clock_on = nullptr;
+  UnhookWindowsHookEx(after);
+  UnhookWindowsHookEx(before);
+  std::map<UINT, PerCycle> per_cycle;
+  for (const auto& [msg, seconds] : clock.spent)
+    per_cycle[msg] = {seconds * 1e6 / cycles, static_cast<double>(clock.calls[msg]) / cycles};
+  return per_cycle;
+}
+
+const char* MessageName(UINT msg) {
+  switch (msg) {
+    case WM_NCCALCSIZE: return "WM_NCCALCSIZE";
+    case WM_NCPAINT: return "WM_NCPAINT";
+    case WM_PAINT: return "WM_PAINT";
+    case WM_ERASEBKGND: return "WM_ERASEBKGND";
+    case WM_SIZE: return "WM_SIZE";
+    case WM_MOVE: return "WM_MOVE";
+    case WM_WINDOWPOSCHANGING: return "WM_WINDOWPOSCHANGING";
+    case WM_WINDOWPOSCHANGED: return "WM_WINDOWPOSCHANGED";
+    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
+    case WM_NCACTIVATE: return "WM_NCACTIVATE";
+    case WM_SETCURSOR: return "WM_SETCURSOR";
+    case WM_NCHITTEST: return "WM_NCHITTEST";
+    case WM_STYLECHANGING: return "WM_STYLECHANGING";
+    case WM_STYLECHANGED: return "WM_STYLECHANGED";
+    case WM_GETICON: return "WM_GETICON";
+    case WM_GETTEXT: return "WM_GETTEXT";
+    case WM_GETTEXTLENGTH: return "WM_GETTEXTLENGTH";
+    default: return nullptr;
+  }
+}
+
+// The messages of a resize cycle, the system's window against the skinned one.
+void ResizeMessageTable(HWND system, HWND skinned) {
+  BringToFront(system);
+  const std::map<UINT, PerCycle> a = ResizeMessages(system, 30);
+  BringToFront(skinned);
+  const std::map<UINT, PerCycle> b = ResizeMessages(skinned, 30);
+  std::map<UINT, std::pair<PerCycle, PerCycle>> both;
+  for (const auto& [msg, t] : a) both[msg].first = t;
+  for (const auto& [msg, t] : b) both[msg].second = t;
+  double total_a = 0, total_b = 0;
+  std::printf("Inside the messages of a resize cycle, nested messages taken out, microseconds per cycle\n"
+              "(and messages per cycle):\n");
+  std::printf("  %-36s %16s %16s\n", "", "system", "skinned");
+  for (const auto& [msg, t] : both) {
+    total_a += t.first.micros;
+    total_b += t.second.micros;
+    if (t.first.micros < 20 && t.second.micros < 20) continue;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", msg);
+    std::printf("  %-36s %8.0f (%4.1f) %8.0f (%4.1f)\n", MessageName(msg) ? MessageName(msg) : hex, t.first.micros,
+                t.first.calls, t.second.micros, t.second.calls);
+  }
+  std::printf("  %-36s %8.0f        %8.0f\n", "all messages of the window", total_a, total_b);
+}
+
+void Part(const char* what, double micros, double whole) {
+  std::printf("  %-46s %8.0f %6.0f%%\n", what, micros, whole > 0 ? 100 * micros / whole : 0);
+}
+
+// Where a frame repaint and a resize cycle of the skinned window go, each
+// part against the median of the whole.
+void Parts(skin::TSkinForm& f, const Figures& figures) {
   const int w = 1024, h = 768;
   const RECT caption{f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop};
   host::Canvas& canvas = f.FCaptionBitmap.GetCanvas();
   HDC window = GetWindowDC(f.FHandle);
-  std::printf("Parts of a frame repaint and of a resize, microseconds per call:\n");
-  std::printf("  compose left, right, bottom border    %8.0f\n", MicrosPerCall([&] {
-                f.ComposeBorder(1, f.FBorderLeft, h);
-                f.ComposeBorder(2, f.FBorderRight, h);
-                f.ComposeBorder(4, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom);
-              }));
-  std::printf("  caption element into the caption bar  %8.0f\n",
-              MicrosPerCall([&] { f.PaintBorder(3, caption, f.FCaptionBitmap.Dc()); }));
-  std::printf("  caption text                          %8.0f\n",
-              MicrosPerCall([&] { f.PaintCaptionText(canvas, caption); }));
-  std::printf("  caption buttons, layout and paint     %8.0f\n", MicrosPerCall([&] {
-                f.LayoutButtons();
-                f.PaintButtons(f.FCaptionBitmap);
-              }));
-  std::printf("  caption bar from and to the window    %8.0f\n", MicrosPerCall([&] {
-                BitBlt(f.FCaptionBitmap.Dc(), 0, 0, w, f.FBorderTop, window, 0, 0, SRCCOPY);
-                BitBlt(window, 0, 0, w, f.FBorderTop, f.FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
-              }));
+  const double ncpaint = figures.ncpaint.subject.median;
+  std::printf("Parts of a frame repaint (WM_NCPAINT, %.0f), microseconds per call and share:\n", ncpaint);
+  Part("compose left, right, bottom border", MicrosPerCall([&] {
+         f.ComposeBorder(1, f.FBorderLeft, h);
+         f.ComposeBorder(2, f.FBorderRight, h);
+         f.ComposeBorder(4, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom);
+       }), ncpaint);
+  Part("  the same, kept from the last paint", MicrosPerCall([&] {
+         f.PaintBorder(1, {0, 0, f.FBorderLeft, h}, f.FCaptionBitmap.Dc());
+         f.PaintBorder(2, {0, 0, f.FBorderRight, h}, f.FCaptionBitmap.Dc());
+         f.PaintBorder(4, {0, 0, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom}, f.FCaptionBitmap.Dc());
+       }), ncpaint);
+  Part("caption element into the caption bar", MicrosPerCall([&] { f.PaintBorder(3, caption, f.FCaptionBitmap.Dc()); }),
+       ncpaint);
+  Part("caption text", MicrosPerCall([&] { f.PaintCaptionText(canvas, caption); }), ncpaint);
+  Part("caption buttons, layout and paint", MicrosPerCall([&] {
+         f.LayoutButtons();
+         f.PaintButtons(f.FCaptionBitmap);
+       }), ncpaint);
+  Part("caption bar from and to the window", MicrosPerCall([&] {
+         BitBlt(f.FCaptionBitmap.Dc(), 0, 0, w, f.FBorderTop, window, 0, 0, SRCCOPY);
+         BitBlt(window, 0, 0, w, f.FBorderTop, f.FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
+       }), ncpaint);
   ReleaseDC(f.FHandle, window);
-  std::printf("  window region, rebuilt                %8.0f\n", MicrosPerCall([&] {
-                f.FRgnWidth = 0;
-                f.UpdateRegion();
-              }));
+
+  const double resize = figures.resize.subject.median;
+  std::printf("Parts of a resize cycle (%.0f), microseconds per call and share:\n", resize);
+  const double built = MicrosPerCall([&] { f.BuildRegion(w, h); });
+  Part("window region built", built, resize);
+  Part("  the same, every border scanned whole", MicrosPerCall([&] { ScannedRegion(f, w, h); }), resize);
+  const double set = MicrosPerCall([&] {
+    host::Region copy(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(copy, f.FRegion, nullptr, RGN_COPY);
+    if (SetWindowRgn(f.FHandle, copy.get(), TRUE)) f.FRegion = copy.release();
+    UpdateWindow(f.FHandle);
+  });
+  Part("window region set, and the repaint it asks for", set, resize);
+  Part("  of which the frame repaint (WM_NCPAINT)", ncpaint, resize);
+  Part("the rest: the system's move, sizes, messages", resize - built - set, resize);
 }
 
 std::unique_ptr<skin::TSkinData> DefaultSkin() { return form_test::MakeSkinData(form_test::DefaultSkinPackage()); }
 
-Figures SkinnedFrame() {
+void ShowForm(BenchForm& form) {
+  form.SetCaption("Frame benchmark");
+  form.SetBounds(0, 0, 1024, 768);
+  form.Show();
+}
+
+// The same host form twice: one left to the system (the manager passes over
+// forms tagged 99), one skinned.
+bool FrameFigures(Figures& figures) {
+  BenchForm system;
+  system.SetTag(99);
+  ShowForm(system);
+  form_test::Pump(200);
   const auto data = DefaultSkin();
   if (data->SkinMissing()) {
     std::printf("the default skin was not loaded: %s\n", data->RefusalReason().c_str());
-    return {};
+    return false;
   }
-  Figures f;
   {
     BenchForm form;
-    form.SetCaption("Frame benchmark");
-    form.SetBounds(0, 0, 1024, 768);
-    form.Show();
+    ShowForm(form);
     skin::TSkinForm* skinner = nullptr;
     for (int i = 0; i < 300 && !(skinner && skinner->FState == skin::flRunning); ++i) {
       form_test::Pump(10);
       skinner = skin::TSkinManage::Instance()->FindSkinForm(form.WindowHandle());
     }
-    if (!skinner) {
-      std::printf("the window was not skinned\n");
-      return {};
+    if (!skinner || skin::TSkinManage::Instance()->FindSkinForm(system.WindowHandle())) {
+      std::printf("the window was not skinned, or the system's was\n");
+      return false;
     }
-    SetWindowPos(form.WindowHandle(), nullptr, 0, 0, 1024, 768, SWP_NOMOVE | SWP_NOZORDER);
-    form_test::Pump(100);
-    f = Measure(form.WindowHandle());
-    Parts(*skinner);
+    figures = Measure(system.WindowHandle(), form.WindowHandle());
+    ResizeMessageTable(system.WindowHandle(), form.WindowHandle());
+    BringToFront(form.WindowHandle());
+    Parts(*skinner, figures);
   }
   skin::TSkinManage::Destroy();
   form_test::Pump(50);
-  return f;
+  return true;
 }
 
 // Milliseconds from CreateProcess to the launcher's caption bar showing on
@@ -162,35 +323,22 @@ double StartUp(const wchar_t* arguments) {
   return shown;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
 }  // namespace
 
 int main() {
   skin::CreateScratchBitmap();
-  const Figures system = SystemFrame();
-  const Figures skinned = SkinnedFrame();
-  std::printf("A 1024x768 window, microseconds per call (ratio skinned / system):\n");
-  std::printf("%-42s %10s %10s %7s\n", "", "system", "skinned", "ratio");
-  std::printf("%-42s %10.0f %10.0f %7.2f\n", "frame repaint, WM_NCPAINT", system.ncpaint, skinned.ncpaint,
-              skinned.ncpaint / system.ncpaint);
-  std::printf("%-42s %10.0f %10.0f %7.2f\n", "frame repaint, RedrawWindow (frame + client)", system.repaint,
-              skinned.repaint, skinned.repaint / system.repaint);
-  std::printf("%-42s %10.0f %10.0f %7.2f\n", "resize cycle, SetWindowPos + UpdateWindow", system.resize,
-              skinned.resize, skinned.resize / system.resize);
+  Figures f;
+  if (!FrameFigures(f)) return 1;
+  std::printf("\nA 1024x768 window, the system's frame against the skinned one, same host form:\n");
+  bench::PrintHeader("microseconds per call", "system", "skinned");
+  bench::PrintRow("frame repaint, WM_NCPAINT", f.ncpaint, 1.0);
+  bench::PrintRow("frame repaint, RedrawWindow (frame + client)", f.repaint);
+  bench::PrintRow("resize cycle, SetWindowPos + UpdateWindow", f.resize, 1.3);
 
-  std::vector<double> plain, skinned_start;
-  for (int i = 0; i < 5; ++i) {
-    plain.push_back(StartUp(L"--no-skin"));
-    skinned_start.push_back(StartUp(L""));
-  }
-  const double a = Median(plain), b = Median(skinned_start);
-  std::printf("(the system column is the same host form before any skin exists)\n");
-  std::printf("launcher start-up to its painted caption, ms (median of 5): %.0f with --no-skin, %.0f skinned, ratio %.2f\n",
-              a, b, a > 0 ? b / a : 0);
+  // Each start-up is one sample; a dozen rounds alternate the two.
+  const Comparison start = Interleave(12, [](bool skinned) { return StartUp(skinned ? L"" : L"--no-skin"); });
+  bench::PrintHeader("launcher start-up to its painted caption, milliseconds", "--no-skin", "skinned");
+  bench::PrintRow("start-up", start, 1.03);
   skin::FreeScratchBitmap();
   return 0;
 }

@@ -5,10 +5,8 @@
 // items drawn from the skin, against the system's menu with skinning off.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "bench/gdi_timing.h"
 #include "form_test_support.h"
@@ -51,11 +49,6 @@ double OpenOnce(Open&& open) {
   return micros;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -78,20 +71,20 @@ int main() {
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterCall, nullptr, GetCurrentThreadId());
 
   constexpr int kRounds = 60;
-  std::vector<double> off, on, own;
-  int skinned = 0;
   const auto plain = [&] { TrackPopupMenu(menu, TPM_RETURNCMD, 200, 100, 0, form->WindowHandle(), nullptr); };
-  for (int i = 0; i < kRounds + 5; ++i) {
-    for (const bool active : {false, true}) {
-      manager.Active = active;
-      const double t = OpenOnce(plain);
-      if (i < 5 || t < 0) continue;  // warming up
-      (active ? on : off).push_back(t);
-      skinned += active && painted_skinned;
-    }
-    const double t = OpenOnce([&] { own_popup->Popup(200, 100); });
-    if (i >= 5 && t >= 0) own.push_back(t);
-  }
+  for (int i = 0; i < 5; ++i) OpenOnce(plain);  // warming up
+  int skinned = 0;
+  const bench::Comparison opens = bench::Interleave(kRounds, [&](bool active) {
+    manager.Active = active;
+    const double t = OpenOnce(plain);
+    skinned += active && painted_skinned;
+    return t;
+  });
+  manager.Active = false;
+  const bench::Comparison own = bench::Interleave(kRounds, [&](bool skin_items) {
+    manager.Active = skin_items;
+    return skin_items ? OpenOnce([&] { own_popup->Popup(200, 100); }) : OpenOnce(plain);
+  });
   manager.Active = true;
   UnhookWindowsHookEx(hook);
 
@@ -100,14 +93,12 @@ int main() {
     skin::ComposeSkinElement({0, 0, menu_size.cx, menu_size.cy}, e.Image, e.Margins(), 1, 1, e.Tile == 1,
                              skin::Strip::Horizontal);
   });
-  const double a = Median(off), b = Median(on), c = Median(own);
-  std::printf("Opening a 20-item popup menu (%ldx%ld) until its first paint has returned, microseconds,\n",
-              menu_size.cx, menu_size.cy);
-  std::printf("median of %zu opens each, alternating; %d of the skinned opens had their popup skinner:\n", on.size(),
-              skinned);
-  std::printf("  %-30s %10s %10s %7s %6s\n", "", "off", "skinned", "ratio", "goal");
-  std::printf("  %-30s %10.0f %10.0f %7.2f %6.1f\n", "open until painted", a, b, a > 0 ? b / a : 0, 1.5);
-  std::printf("  %-30s %10.0f %10.0f %7.2f %6.1f\n", "items drawn by the skin", a, c, a > 0 ? c / a : 0, 1.5);
+  std::printf("Opening a 20-item popup menu (%ldx%ld) until its first paint has returned;\n", menu_size.cx,
+              menu_size.cy);
+  std::printf("%d of %d skinned opens had their popup skinner:\n", skinned, kRounds);
+  bench::PrintHeader("microseconds per open", "off", "skinned");
+  bench::PrintRow("open until painted", opens, 1.2);
+  bench::PrintRow("items drawn by the skin", own, 1.2);
   std::printf("  composing MenuBackground at the menu's size: %.0f microseconds\n", compose);
   return 0;
 }

@@ -1,11 +1,9 @@
 // The skinned frame's geometry: border sizes from the skin, the client area
 // the system is told about, and the window region that cuts away the
 // frame's transparent pixels.
-#include <cstring>
-#include <vector>
-
 #include "skin/data/skin_data.h"
 #include "skin/draw/skin_element.h"
+#include "skin/form/frame_region.h"
 #include "skin/form/skin_form.h"
 
 namespace skin {
@@ -23,66 +21,12 @@ const TDataSkinBorder& Border(const TSkinData& data, int index) {
 
 int PerFrame(int size, int frames) { return frames > 0 ? size / frames : size; }
 
-// Rows of opaque pixels become one-pixel-high rectangles; they are handed to
-// ExtCreateRegion in batches so that no single call gets an unbounded list.
-class RegionBuilder {
-public:
-  void Add(const RECT& r) {
-    rects_.push_back(r);
-    if (rects_.size() == kBatch) Flush();
-  }
-  host::Region Finish() {
-    Flush();
-    return std::move(region_);
-  }
-
-private:
-  static constexpr std::size_t kBatch = 2000;
-
-  void Flush() {
-    if (rects_.empty()) return;
-    std::vector<std::byte> buffer(sizeof(RGNDATAHEADER) + rects_.size() * sizeof(RECT));
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(rects_.size()),
-                 static_cast<DWORD>(rects_.size() * sizeof(RECT)), {}};
-    data->rdh.rcBound = rects_.front();
-    for (const RECT& r : rects_) UnionRect(&data->rdh.rcBound, &data->rdh.rcBound, &r);
-    std::memcpy(data->Buffer, rects_.data(), rects_.size() * sizeof(RECT));
-    host::Region part(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
-    rects_.clear();
-    if (!region_)
-      region_ = std::move(part);
-    else if (part)
-      CombineRgn(region_, region_, part, RGN_OR);
-  }
-
-  std::vector<RECT> rects_;
-  host::Region region_;
-};
-
 }  // namespace
 
-// Magenta, with a tolerance of one on green, is the transparent colour.
-host::Region RegionFromPicture(host::DibBitmap& picture, int dx, int dy) {
-  picture.SetFormat(host::PixelFormat::Bits32);
-  RegionBuilder builder;
-  for (int y = 0; y < picture.Height(); ++y) {
-    const std::uint8_t* row = picture.ScanLine(y);
-    int run = -1;
-    for (int x = 0; x <= picture.Width(); ++x) {
-      const std::uint8_t* px = row + x * 4;
-      const bool opaque = x < picture.Width() && !(px[2] == 255 && px[1] <= 1 && px[0] == 255);
-      if (opaque && run < 0) run = x;
-      if (!opaque && run >= 0) {
-        builder.Add({run + dx, y + dy, x + dx, y + dy + 1});
-        run = -1;
-      }
-    }
-  }
-  return builder.Finish();
-}
-
 void TSkinForm::ReadFrameMetrics() {
+  // What was read from the old skin's frame elements goes with it.
+  FBorderProfiles.clear();
+  for (BorderPicture& kept : FBorderPictures) kept = {};
   if (FSkinData->SkinMissing()) return;
   if (FBorderKind == TBorderKind::NoCaption) {
     FBorderLeft = FBorderTop = FBorderRight = FBorderBottom = FMenuBarHeight = 0;
@@ -115,19 +59,90 @@ void TSkinForm::HandleNcCalcSize(host::TMessage& m) {
   m.Result = WVR_VALIDRECTS;
 }
 
+int TSkinForm::BorderFrame(int index) const {
+  const TDataSkinBorder& b = Border(*FSkinData, index);
+  return (FActive || b.FrameCount == 1) ? 1 : 2;
+}
+
 host::DibBitmap TSkinForm::ComposeBorder(int index, int width, int height) const {
   const TDataSkinBorder& b = Border(*FSkinData, index);
-  const int k = (FActive || b.FrameCount == 1) ? 1 : 2;
   const Strip strip = index >= 3 ? Strip::Vertical : Strip::Horizontal;
-  return ComposeSkinElement(RECT{0, 0, width, height}, b.Image, b.Margins(), k, b.FrameCount, b.Tile != 1, strip);
+  return ComposeSkinElement(RECT{0, 0, width, height}, b.Image, b.Margins(), BorderFrame(index), b.FrameCount,
+                            b.Tile != 1, strip);
 }
 
 void TSkinForm::PaintBorder(int index, const RECT& rect, HDC dc) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width < 0 || height < 0) return;
-  const host::DibBitmap picture = ComposeBorder(index, width, height);
-  if (picture.Empty()) return;
-  BitBlt(dc, rect.left, rect.top, width, height, picture.Dc(), 0, 0, SRCCOPY);
+  // A frame repaint at an unchanged size and activation shows the same pictures again.
+  BorderPicture& kept = FBorderPictures[index - 1];
+  const int k = BorderFrame(index);
+  if (kept.k != k || kept.picture.Width() != width || kept.picture.Height() != height) {
+    kept.picture = ComposeBorder(index, width, height);
+    kept.k = k;
+  }
+  if (kept.picture.Empty()) return;
+  BitBlt(dc, rect.left, rect.top, width, height, kept.picture.Dc(), 0, 0, SRCCOPY);
+}
+
+host::Region TSkinForm::ScannedBorder(int index, const RECT& r) const {
+  host::DibBitmap picture = ComposeBorder(index, r.right - r.left, r.bottom - r.top);
+  if (!picture.Empty()) return RegionFromPicture(picture, r.left, r.top);
+  return host::Region(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+}
+
+const BorderProfile* TSkinForm::Profile(int index, int across) {
+  const TDataSkinBorder& b = Border(*FSkinData, index);
+  const int k = BorderFrame(index);
+  for (const ProfileSlot& slot : FBorderProfiles)
+    if (slot.index == index && slot.k == k && slot.across == across) return slot.profile ? &*slot.profile : nullptr;
+  // Composed once at the frame's own length: each middle pixel of the picture then shows up once.
+  const bool vertical = index <= 2;
+  const int length = vertical ? b.Image.Height() : b.Image.Width();
+  const RECT m = b.Margins();
+  const int head = vertical ? m.top : m.left, tail = vertical ? m.bottom : m.right;
+  std::optional<BorderProfile> profile;
+  host::DibBitmap natural = vertical ? ComposeBorder(index, across, length) : ComposeBorder(index, length, across);
+  if (!natural.Empty()) profile = BorderProfile::Read(natural, vertical, head, tail);
+  FBorderProfiles.push_back({index, k, across, std::move(profile)});
+  return FBorderProfiles.back().profile ? &*FBorderProfiles.back().profile : nullptr;
+}
+
+host::Region TSkinForm::BorderRegion(int index, const RECT& r) {
+  const bool vertical = index <= 2;
+  const int across = vertical ? r.right - r.left : r.bottom - r.top;
+  const int length = vertical ? r.bottom - r.top : r.right - r.left;
+  const BorderProfile* profile = Profile(index, across);
+  // Margins that do not fit are dropped by the composition; such a size is scanned whole.
+  if (!profile || profile->head + profile->tail > length) return ScannedBorder(index, r);
+  RegionBuilder builder;
+  profile->AddRects(length, r.left, r.top, builder);
+  return builder.Finish();
+}
+
+host::Region TSkinForm::BuildRegion(int w, int h) {
+  const SkinElements& e = FSkinData->Elements();
+  if (e.FrameRight->Trans + e.FrameTop->Trans + 2 * e.FrameLeft->Trans == 0) return host::Region(CreateRectRgn(0, 0, w, h));
+  host::Region region(CreateRectRgn(FBorderLeft, FBorderTop, w - FBorderRight, h - FBorderBottom));
+  if (FBorderKind == TBorderKind::NoCaption) return region;
+  auto part = [&](const TDataSkinBorder& b, int index, bool rendered, const RECT& r) {
+    if (rendered && b.Trans == 1) return BorderRegion(index, r);
+    return host::Region(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+  };
+  const int caption_width = w - FBorderLeft - FBorderRight;
+  host::Region left = part(*e.FrameLeft, 1, h > 1, {0, 0, FBorderLeft, h});
+  host::Region right = part(*e.FrameRight, 2, h > 1, {w - FBorderRight, 0, w, h});
+  host::Region bottom = part(*e.FrameBottom, 4, FBorderBottom >= 2, {FBorderLeft, h - FBorderBottom, w - FBorderRight, h});
+  host::Region top = part(*e.FrameTop, 3, FBorderTop > 1 && caption_width > 0, {FBorderLeft, 0, w - FBorderRight, FBorderTop});
+  auto unite = [](host::Region& into, const host::Region& with) {
+    if (!into) into.reset(CreateRectRgn(0, 0, 0, 0));
+    if (with) CombineRgn(into, into, with, RGN_OR);
+  };
+  unite(left, right);
+  unite(top, bottom);
+  unite(top, left);
+  unite(region, top);
+  return region;
 }
 
 void TSkinForm::UpdateRegion() {
@@ -139,38 +154,9 @@ void TSkinForm::UpdateRegion() {
   if (IsMDIChild() && FWindowState != TWindowState::Normal) return;
   if (w == FRgnWidth && h == FRgnHeight && !IsMDIChild() && FState != flReskinning) return;
   FHasRegion = false;
-
-  const SkinElements& e = FSkinData->Elements();
-  host::Region region;
   FRgnWidth = w;
   FRgnHeight = h;
-  if (e.FrameRight->Trans + e.FrameTop->Trans + 2 * e.FrameLeft->Trans == 0) {
-    region.reset(CreateRectRgn(0, 0, w, h));
-  } else {
-    region.reset(CreateRectRgn(FBorderLeft, FBorderTop, w - FBorderRight, h - FBorderBottom));
-    if (FBorderKind != TBorderKind::NoCaption) {
-      auto part = [&](const TDataSkinBorder& b, int index, bool rendered, const RECT& r) {
-        if (rendered && b.Trans == 1) {
-          host::DibBitmap picture = ComposeBorder(index, r.right - r.left, r.bottom - r.top);
-          if (!picture.Empty()) return RegionFromPicture(picture, r.left, r.top);
-        }
-        return host::Region(CreateRectRgn(r.left, r.top, r.right, r.bottom));
-      };
-      const int caption_width = w - FBorderLeft - FBorderRight;
-      host::Region left = part(*e.FrameLeft, 1, h > 1, {0, 0, FBorderLeft, h});
-      host::Region right = part(*e.FrameRight, 2, h > 1, {w - FBorderRight, 0, w, h});
-      host::Region bottom = part(*e.FrameBottom, 4, FBorderBottom >= 2, {FBorderLeft, h - FBorderBottom, w - FBorderRight, h});
-      host::Region top = part(*e.FrameTop, 3, FBorderTop > 1 && caption_width > 0, {FBorderLeft, 0, w - FBorderRight, FBorderTop});
-      auto unite = [](host::Region& into, const host::Region& with) {
-        if (!into) into.reset(CreateRectRgn(0, 0, 0, 0));
-        if (with) CombineRgn(into, into, with, RGN_OR);
-      };
-      unite(left, right);
-      unite(top, bottom);
-      unite(top, left);
-      unite(region, top);
-    }
-  }
+  host::Region region = BuildRegion(w, h);
   FRegion = region.get();
   // The window owns the region from here on.
   if (SetWindowRgn(FHandle, region.get(), TRUE)) region.release();

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "host/gdi/handles.h"
 #include "host/graphics/dib_bitmap.h"
 #include "host/system/timer.h"
+#include "skin/form/frame_region.h"
 #include "skin/form/menu_bar.h"
 #include "skin/form/nc_object.h"
 #include "skin/form/window_change.h"
@@ -94,6 +96,15 @@ public:
   // Frame geometry and painting.
   void ReadFrameMetrics();
   void UpdateRegion();
+  // The region for a window of w x h: the interior and the opaque pixels of the borders.
+  host::Region BuildRegion(int w, int h);
+  // One border's opaque pixels at rect (window coordinates): composed and
+  // scanned whole, or from the border's profile when it has one.
+  host::Region ScannedBorder(int index, const RECT& rect) const;
+  host::Region BorderRegion(int index, const RECT& rect);
+  // The border's profile for the frame it shows now, read on first use;
+  // none when its middle is not the same all along.
+  const BorderProfile* Profile(int index, int across);
   void PaintFrame(HDC dc = nullptr);
   void PaintCaption(HDC dc);
   // One frame element (1 left, 2 right, 3 top, 4 bottom) composed at the size
@@ -101,6 +112,8 @@ public:
   void PaintBorder(int index, const RECT& rect, HDC dc);
   // The element's picture at the given size, active or inactive frame.
   host::DibBitmap ComposeBorder(int index, int width, int height) const;
+  // The frame the element shows now: 2 for an inactive window when it has two.
+  int BorderFrame(int index) const;
   void RefreshIcon();
   void DrawIcon(HDC dc, const RECT& rect);
   void PaintCaptionText(host::Canvas& canvas, const RECT& caption);
@@ -287,6 +300,19 @@ private:
   void RedrawAll();
   void DropRegion();
   bool IsMDIChild() const { return FMDIKind == TMDIKind::Child; }
+  // Border profiles read so far, by frame element, frame and width across;
+  // the skin's frame elements are the same until ReadFrameMetrics runs again.
+  struct ProfileSlot {
+    int index, k, across;
+    std::optional<BorderProfile> profile;
+  };
+  std::vector<ProfileSlot> FBorderProfiles;
+  // The last picture painted of each frame element, by size and frame.
+  struct BorderPicture {
+    int k = 0;
+    host::DibBitmap picture;
+  };
+  BorderPicture FBorderPictures[4];
 };
 
 }  // namespace skin

@@ -44,6 +44,7 @@ data_test::TestSkin FrameSkin(const SkinShape& s) {
   std::ostringstream ini;
   const int n = s.top_frames;
   const int trans = s.side_trans ? 1 : 0;
+  const bool holes = s.middle_holes;
   ini << "[Personality]\n"
       << "Left=left.bmp\nLeftFrame=" << n << "\nLeftStretch=1\nLeftTrans=" << trans << "\nLeftTopHeight=10\nLeftBotHeight=10\n"
       << "Right=right.bmp\nRightFrame=" << n << "\nRightStretch=1\nRightTrans=" << trans << "\nRightTopHeight=10\nRightBotHeight=10\n"
@@ -59,13 +60,21 @@ data_test::TestSkin FrameSkin(const SkinShape& s) {
   // Active frames bluish, inactive ones reddish; every pixel of a frame differs.
   const auto shade = [](int f, int a, int b) { return RGB(f ? 150 + a : 20 + a, (b * 4) & 0xFF, f ? 30 : 140); };
   skin.Picture("left.bmp", SideBySide(n, kSide, kSideHeight, [&](int f, int x, int y) { return shade(f, x * 9, y); },
-                                      [](int x, int y) { return (x == 0 && y < 2) || (x == 1 && y == 0); }));
+                                      [&](int x, int y) {
+                                        return (x == 0 && y < 2) || (x == 1 && y == 0) || (holes && x == 2 && y >= 10 && y < 50);
+                                      }));
   skin.Picture("right.bmp", SideBySide(n, kSide, kSideHeight, [&](int f, int x, int y) { return shade(f, x * 7, y + 1); },
-                                       [](int x, int y) { return (x == kSide - 1 && y < 2) || (x == kSide - 2 && y == 0); }));
+                                       [&](int x, int y) {
+                                         return (x == kSide - 1 && y < 2) || (x == kSide - 2 && y == 0) || (holes && x == 1 && y == 30);
+                                       }));
   skin.Picture("top.bmp", Stacked(n, kTopWidth, kCaption, [&](int f, int x, int y) { return shade(f, x, y + 2); },
-                                  [](int x, int y) { return y == 0 && (x == 0 || x == kTopWidth - 1); }));
+                                  [&](int x, int y) {
+                                    return (y == 0 && (x == 0 || x == kTopWidth - 1)) || (holes && y == 5 && x >= 8 && x < kTopWidth - 8);
+                                  }));
   skin.Picture("bottom.bmp", Stacked(n, kTopWidth, kBottom, [&](int f, int x, int y) { return shade(f, x * 2, y + 3); },
-                                     [](int x, int y) { return y == kBottom - 1 && (x == 0 || x == kTopWidth - 1); }));
+                                     [&](int x, int y) {
+                                       return (y == kBottom - 1 && (x == 0 || x == kTopWidth - 1)) || (holes && x == 20 && y == 2);
+                                     }));
   skin.Picture("textback.bmp", Stacked(2, 30, kCaption, [](int f, int x, int) { return RGB(f ? 90 : 10, 200, x * 3); },
                                        [](int, int) { return false; }));
   return skin;

@@ -24,6 +24,10 @@ struct SkinShape {
   int top_frames = 2;        // frames of every frame element
   bool with_text_back = false;
   bool side_trans = true;    // Trans of the left, right and top elements
+  // Magenta in the middle slices: a stripe along the left border and one
+  // across the caption (the same all along), a dot in the right and bottom
+  // borders (not the same all along).
+  bool middle_holes = false;
 };
 
 // Four frame elements with magenta corners, a caption text element, title

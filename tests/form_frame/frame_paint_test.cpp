@@ -202,4 +202,37 @@ TEST_F(FramePaint, ABareDialogKeepsItsSkinnedFrameWhenItsIconChanges) {
   Pump(10);
 }
 
+// Frame pictures are kept from paint to paint: a repaint at the same size
+// after a skin change shows the new skin, not the kept pictures, and so does
+// the frame of a window made inactive and active again.
+TEST_F(FramePaint, RepaintsAfterASkinChangeShowTheNewSkin) {
+  auto form = MakeForm(40, 40, 300, 160);
+  skin::TSkinForm* f = Show(*form);
+  ASSERT_TRUE(f);
+  ExpectFrame(*f, Data(), 1, CaptionCover(*f));
+  int changes = 0;
+  data_->SetOnSkinChanged([&](host::TComponent*) { ++changes; });
+  data_->SetSkinFile("Z:" BRINDLE_SKINS_DIR "/dark.skn");
+  ASSERT_FALSE(Data().SkinMissing());
+  ASSERT_TRUE(PumpUntil([&] { return changes == 1 && f->FState == skin::flRunning; }));
+  RedrawWindow(f->FHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(30);
+  {
+    SCOPED_TRACE("repainted");
+    ExpectFrame(*f, Data(), f->FActive ? 1 : 2, CaptionCover(*f));
+  }
+  SendMessageW(f->FHandle, WM_NCACTIVATE, FALSE, 0);
+  Pump(30);
+  {
+    SCOPED_TRACE("inactive");
+    ExpectFrame(*f, Data(), 2, CaptionCover(*f));
+  }
+  SendMessageW(f->FHandle, WM_NCACTIVATE, TRUE, 0);
+  Pump(30);
+  {
+    SCOPED_TRACE("active again");
+    ExpectFrame(*f, Data(), 1, CaptionCover(*f));
+  }
+}
+
 }  // namespace

@@ -3,11 +3,16 @@
 // only rebuilt when the window's size changes.
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 #include "frame_fixture.h"
 
 using namespace frame_test;
 using form_test::MakeForm;
 using form_test::Pump;
+using form_test::PumpUntil;
 
 namespace {
 
@@ -38,7 +43,125 @@ int WrongPixels(const skin::TSkinForm& f, const skin::TSkinData& data, int k) {
   return wrong;
 }
 
+// The region as it is built with every border composed at the window's size
+// and scanned whole, row by row.
+host::Region ScannedRegion(const skin::TSkinForm& f, int w, int h) {
+  host::Region region(CreateRectRgn(f.FBorderLeft, f.FBorderTop, w - f.FBorderRight, h - f.FBorderBottom));
+  const RECT parts[] = {{0, 0, f.FBorderLeft, h},
+                        {w - f.FBorderRight, 0, w, h},
+                        {f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop},
+                        {f.FBorderLeft, h - f.FBorderBottom, w - f.FBorderRight, h}};
+  for (int index = 1; index <= 4; ++index) {
+    const host::Region part = f.ScannedBorder(index, parts[index - 1]);
+    if (part) CombineRgn(region, region, part, RGN_OR);
+  }
+  return region;
+}
+
+int Across(const skin::TSkinForm& f, int index) {
+  const int sizes[] = {f.FBorderLeft, f.FBorderRight, f.FBorderTop, f.FBorderBottom};
+  return sizes[index - 1];
+}
+
+std::vector<RECT> Rectangles(HRGN region) {
+  std::vector<std::byte> buffer(GetRegionData(region, 0, nullptr));
+  if (buffer.empty()) return {};
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  GetRegionData(region, static_cast<DWORD>(buffer.size()), data);
+  const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  return {rects, rects + data->rdh.nCount};
+}
+
+// The window's region at several sizes, active and inactive, against the
+// region scanned whole: the same pixels and the same rectangles.
+void ExpectScannedRegionAtSizes(skin::TSkinForm& f) {
+  const SIZE sizes[] = {{1024, 768}, {640, 480}, {333, 217}, {121, 64}, {70, 41}, {503, 389}};
+  for (const bool active : {true, false}) {
+    SendMessageW(f.FHandle, WM_NCACTIVATE, active, 0);
+    for (const SIZE s : sizes) {
+      SetWindowPos(f.FHandle, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Pump(10);
+      // A size the window cannot take is measured as it came out.
+      const RECT r = form_test::WindowRect(f.FHandle);
+      const int w = r.right - r.left, h = r.bottom - r.top;
+      f.FRgnWidth = 0;
+      f.UpdateRegion();
+      const host::Region shown(CreateRectRgn(0, 0, 0, 0));
+      ASSERT_NE(GetWindowRgn(f.FHandle, shown), ERROR);
+      const host::Region scanned = ScannedRegion(f, w, h);
+      EXPECT_TRUE(EqualRgn(shown, scanned)) << w << "x" << h << (active ? " active" : " inactive");
+      const std::vector<RECT> a = Rectangles(shown), b = Rectangles(scanned);
+      ASSERT_EQ(a.size(), b.size()) << w << "x" << h;
+      for (std::size_t i = 0; i < a.size(); ++i) EXPECT_TRUE(EqualRect(&a[i], &b[i])) << w << "x" << h << " #" << i;
+    }
+  }
+}
+
+std::vector<std::uint8_t> DarkSkinPackage() {
+  std::ifstream file("Z:" BRINDLE_SKINS_DIR "/dark.skn", std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 class FrameRegion : public FrameTest {};
+
+TEST_F(FrameRegion, BordersReadOnceGiveTheRegionOfBordersScannedWhole) {
+  SkinShape holes;
+  holes.middle_holes = true;
+  const std::vector<std::uint8_t> skins[] = {form_test::DefaultSkinPackage(), DarkSkinPackage(),
+                                             FrameSkin().Package(), FrameSkin(holes).Package()};
+  for (const auto& package : skins) {
+    ASSERT_FALSE(package.empty());
+    UseSkin(package);
+    auto form = MakeForm(0, 0, 300, 160);
+    skin::TSkinForm* f = Show(*form);
+    ASSERT_TRUE(f && f->FHasRegion);
+    // The two skins and the plain test skin have borders that are read once;
+    // the test skin with dots is scanned in part.
+    if (&package != &skins[3])
+      for (int index = 1; index <= 4; ++index) EXPECT_TRUE(f->Profile(index, Across(*f, index))) << index;
+    ExpectScannedRegionAtSizes(*f);
+    if (::testing::Test::HasFailure()) return;
+    form.reset();
+    skin::TSkinManage::Destroy();
+    data_.reset();
+    Pump(10);
+  }
+}
+
+TEST_F(FrameRegion, ASkinChangeCutsTheRegionFromTheNewSkinsBorders) {
+  UseSkin(FrameSkin().Package());
+  auto form = MakeForm(40, 40, 300, 160);
+  skin::TSkinForm* f = Show(*form);
+  ASSERT_TRUE(f && f->FHasRegion);
+  int changes = 0;
+  data_->SetOnSkinChanged([&](host::TComponent*) { ++changes; });
+  data_->SetSkinFile("Z:" BRINDLE_SKINS_DIR "/dark.skn");
+  ASSERT_TRUE(PumpUntil([&] { return changes == 1 && f->FState == skin::flRunning; }));
+  Pump(30);
+  EXPECT_EQ(WrongPixels(*f, Data(), 1), 0);
+  const RECT r = form_test::WindowRect(f->FHandle);
+  const host::Region shown(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(f->FHandle, shown), ERROR);
+  EXPECT_TRUE(EqualRgn(shown, ScannedRegion(*f, r.right - r.left, r.bottom - r.top)));
+}
+
+TEST_F(FrameRegion, HolesInTheMiddleOfTheBordersAreCutAway) {
+  SkinShape holes;
+  holes.middle_holes = true;
+  UseSkin(FrameSkin(holes).Package());
+  auto form = MakeForm(40, 40, 300, 160);
+  skin::TSkinForm* f = Show(*form);
+  ASSERT_TRUE(f && f->FHasRegion);
+  const RECT r = form_test::WindowRect(f->FHandle);
+  EXPECT_FALSE(PtInRegion(f->FRegion, 2, (r.bottom - r.top) / 2)) << "the stripe along the left border";
+  EXPECT_FALSE(PtInRegion(f->FRegion, (r.right - r.left) / 2, 5)) << "the stripe across the caption";
+  EXPECT_EQ(WrongPixels(*f, Data(), 1), 0);
+  // The stripes run all along: read once. The dots do not: scanned whole.
+  EXPECT_TRUE(f->Profile(1, Across(*f, 1)));
+  EXPECT_FALSE(f->Profile(2, Across(*f, 2)));
+  EXPECT_TRUE(f->Profile(3, Across(*f, 3)));
+  EXPECT_FALSE(f->Profile(4, Across(*f, 4)));
+}
 
 TEST_F(FrameRegion, TheTransparentPixelsOfTheTestSkinAreCutAway) {
   UseSkin(FrameSkin().Package());

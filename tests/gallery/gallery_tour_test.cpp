@@ -38,6 +38,29 @@ HWND Opens(const Gallery& gallery, const wchar_t* cls, POINT at, bool right = fa
   return gallery.TopLevel(cls);
 }
 
+// The window's bottom-right corner, as far in as the skin's rounded corner
+// needs for the point to belong to the window.
+POINT SizingCorner(HWND window) {
+  const RECT r = tour::ScreenRect(window);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool shaped = GetWindowRgn(window, region) != ERROR;
+  int in = 1;
+  while (shaped && in < 8 && !PtInRegion(region, w - in, h - in)) ++in;
+  DeleteObject(region);
+  return {r.right - in, r.bottom - in};
+}
+
+// The box of the window's region, window coordinates; the whole window when it has none.
+RECT RegionBox(HWND window) {
+  const RECT r = tour::ScreenRect(window);
+  RECT box{0, 0, r.right - r.left, r.bottom - r.top};
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
+  DeleteObject(region);
+  return box;
+}
+
 // Inside the first item of a popup menu, whatever the items' height.
 POINT FirstMenuItem(HWND popup) {
   const RECT r = tour::ScreenRect(popup);
@@ -208,6 +231,22 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Keys({VK_SHIFT, VK_HOME});
   tour::Type(L"Typed in the group");
   EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(group_edit) == L"Typed in the group"; }));
+
+  step("the window's corner dragged in and back out: the window and its shape follow");
+  const RECT unsized = tour::ScreenRect(form);
+  const auto size_is = [&](int dx, int dy) {
+    const RECT r = tour::ScreenRect(form);
+    const RECT box = RegionBox(form);
+    return r.right - r.left == unsized.right - unsized.left + dx && r.bottom - r.top == unsized.bottom - unsized.top + dy &&
+           box.right == r.right - r.left && box.bottom == r.bottom - r.top;
+  };
+  // Inwards first: the window reaches nearly to the screen's right edge.
+  POINT corner = SizingCorner(form);
+  tour::Drag(corner, {corner.x - 48, corner.y - 36});
+  EXPECT_TRUE(tour::WaitUntil([&] { return size_is(-48, -36); })) << "the window shrinks with its corner";
+  corner = SizingCorner(form);
+  tour::Drag(corner, {corner.x + 48, corner.y + 36});
+  EXPECT_TRUE(tour::WaitUntil([&] { return size_is(0, 0); })) << "and grows back";
 
   step("the menu bar by mouse: File, Open skin... opens the dialog, Cancel closes it");
   const RECT client = tour::ClientScreenRect(form);
