@@ -28,24 +28,12 @@ struct Picture {
   int frames;
 };
 
-// The client area as it is on the screen now.
-host::DibBitmap Shot(HWND window) {
-  RECT r;
-  GetClientRect(window, &r);
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  host::DibBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  return shot;
-}
-
 // The glyph, vertically centred at the left (or `inset` pixels off the right),
 // shows frame k of the picture in every pixel that is not keyed.
 bool ShowsFrame(HWND window, const Picture& p, int k, bool right = false, int inset = 0) {
   const int w = p.image.Width() / p.frames, h = p.image.Height();
   return PumpUntil([&] {
-    const host::DibBitmap shot = Shot(window);
+    const host::DibBitmap shot = form_test::ClientShot(window);
     const int left = right ? shot.Width() - w - inset : 0, top = (shot.Height() - h) / 2;
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {

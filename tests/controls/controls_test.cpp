@@ -32,16 +32,6 @@ using buttons_test::Release;
 using form_test::PumpUntil;
 using skin::TDataSkinObject;
 
-// The window as it is on the screen now.
-host::DibBitmap Shot(HWND window) {
-  const RECT r = form_test::WindowRect(window);
-  host::DibBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  return shot;
-}
-
 // The top-left and bottom-right corners (margin-sized) of `rect` in the shot
 // show frame k of the element pixel for pixel; keyed pixels show `behind`.
 bool ShowsFrame(const host::DibBitmap& shot, const RECT& rect, const TDataSkinObject& e, int k, COLORREF behind) {
@@ -184,7 +174,7 @@ protected:
   COLORREF Face() const { return host::ColourToRgb(Elements().Colours.ButtonFace); }
   bool ButtonShows(HWND window, int frame) {
     return PumpUntil([&] {
-      const host::DibBitmap shot = Shot(window);
+      const host::DibBitmap shot = form_test::WindowShot(window);
       return ShowsFrame(shot, {0, 0, shot.Width(), shot.Height()}, *Elements().Buttons, frame, Face());
     });
   }
@@ -244,7 +234,7 @@ TEST_F(ControlsTest, BareControlsOfADialogAreSkinnedAndWork) {
   RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
   const COLORREF shadow = host::ColourToRgb(Elements().Colours.ButtonShadow);
   EXPECT_TRUE(PumpUntil([&] {
-    const host::DibBitmap s = Shot(edit);
+    const host::DibBitmap s = form_test::WindowShot(edit);
     return s.Pixel(0, 0) == shadow && s.Pixel(1, 1) == RGB(255, 255, 255) && s.Pixel(2, 12) == RGB(255, 255, 255) &&
            s.Pixel(119, 23) == shadow;
   }));
@@ -255,12 +245,12 @@ TEST_F(ControlsTest, BareControlsOfADialogAreSkinnedAndWork) {
   const int inset = std::max(0, 3 - static_cast<int>(spin_at.top - edit_at.top));
   const COLORREF up = vert.Image.Pixel(0, 0) == skin::kSkinColourKey ? Face() : vert.Image.Pixel(0, 0);
   RedrawWindow(spin, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_TRUE(PumpUntil([&] { return Shot(spin).Pixel(0, inset) == up; }));
+  EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(spin).Pixel(0, inset) == up; }));
 
   // A real click on the drop button opens the list.
   const RECT combo = form_test::WindowRect(list);
   EXPECT_TRUE(PumpUntil([&] {
-    const host::DibBitmap s = Shot(list);
+    const host::DibBitmap s = form_test::WindowShot(list);
     return ShowsFrame(s, {0, 0, s.Width(), s.Height()}, *Elements().ComboButton, 1, Face()) ||
            ShowsFrame(s, {0, 0, s.Width(), s.Height()}, *Elements().ComboButton, 4, Face());
   }));
@@ -277,11 +267,11 @@ TEST_F(ControlsTest, AGlyphIsPlacedByMarginAndGreyedWhenDisabled) {
   ASSERT_TRUE(skin::MakeSkinner({skin::TSkinnerClass::BitButton, bit}, *skinner_));
   // No text: Spacing 0, Margin (75 - 16) div 2 = 29; y (25 - 16 + 1) div 2 = 5.
   EXPECT_TRUE(PumpUntil([&] {
-    const host::DibBitmap s = Shot(bit->Handle());
+    const host::DibBitmap s = form_test::WindowShot(bit->Handle());
     return s.Pixel(29, 12) == RGB(255, 0, 0) && s.Pixel(44, 5) == RGB(255, 0, 0) && s.Pixel(28, 12) != RGB(255, 0, 0);
   }));
   bit->SetEnabled(false);  // one glyph only: the disabled look is glyph 1 in grey
-  EXPECT_TRUE(PumpUntil([&] { return Shot(bit->Handle()).Pixel(36, 12) == RGB(85, 85, 85); }));
+  EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(bit->Handle()).Pixel(36, 12) == RGB(85, 85, 85); }));
 }
 
 TEST_F(ControlsTest, AWindowlessFlatSpeedButtonShowsItsSkinOnlyWhileHot) {
@@ -292,7 +282,7 @@ TEST_F(ControlsTest, AWindowlessFlatSpeedButtonShowsItsSkinOnlyWhileHot) {
   form_test::Pump(100);
   const RECT at{240, 10, 320, 40};
   const auto shows = [&](int frame) {
-    const host::DibBitmap s = Shot(form_->WindowHandle());
+    const host::DibBitmap s = form_test::WindowShot(form_->WindowHandle());
     const POINT origin = buttons_test::OnScreen(form_->WindowHandle(), 0, 0);
     POINT client{0, 0};
     ClientToScreen(form_->WindowHandle(), &client);
@@ -397,7 +387,7 @@ TEST_F(ControlsTest, AComposedComboCopiesItsButtonAtNaturalSizeUnderAnOpaqueArro
   const RECT r = form_test::WindowRect(combo);
   const int box = r.right - r.left - GetSystemMetrics(SM_CXHSCROLL) - 2, height = r.bottom - r.top;
   EXPECT_TRUE(PumpUntil([&] {
-    const host::DibBitmap s = Shot(combo);
+    const host::DibBitmap s = form_test::WindowShot(combo);
     return s.Pixel(box + 1, 0) == kButton && s.Pixel(box, 0) != skin::kSkinColourKey &&  // keyed
            s.Pixel(box + 1, 12) != kButton && s.Pixel(box + 10, 1) != kButton &&         // natural size
            s.Pixel(box + (s.Width() - 2 - box) / 2, height / 2) == skin::kSkinColourKey;  // opaque arrow

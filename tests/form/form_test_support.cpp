@@ -120,6 +120,25 @@ RECT WindowRect(HWND window) {
   return r;
 }
 
+namespace {
+host::DibBitmap ScreenShot(const RECT& r) {
+  host::DibBitmap shot(r.right - r.left, r.bottom - r.top);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  return shot;
+}
+}  // namespace
+
+host::DibBitmap WindowShot(HWND window) { return ScreenShot(WindowRect(window)); }
+
+host::DibBitmap ClientShot(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return ScreenShot(r);
+}
+
 SIZE ClientSize(HWND window) {
   RECT r{};
   GetClientRect(window, &r);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/controls/form.h"
+#include "host/graphics/dib_bitmap.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/skin_form.h"
 #include "skin/manager/skin_manage.h"
@@ -56,6 +57,9 @@ HWND FindProcessWindow(const wchar_t* class_name);
 void SendMouse(DWORD flags, POINT p);
 COLORREF ScreenPixel(int x, int y);
 RECT WindowRect(HWND window);
+// What the screen shows of a window now: the whole window, or its client area.
+host::DibBitmap WindowShot(HWND window);
+host::DibBitmap ClientShot(HWND window);
 SIZE ClientSize(HWND window);
 
 // Each test starts with the default skin switched on and ends without a

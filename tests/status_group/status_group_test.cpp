@@ -24,15 +24,6 @@ namespace {
 
 using form_test::PumpUntil;
 
-host::DibBitmap Shot(HWND window) {
-  const RECT r = form_test::WindowRect(window);
-  host::DibBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  return shot;
-}
-
 bool Skinned(HWND window) { return SendMessageW(window, skin::kSkinnedQuery, 0, 0) == 1; }
 
 // The margin bands of `rect` in the shot (where no text reaches) show frame
@@ -76,7 +67,7 @@ protected:
   }
   bool BarShows(const std::function<bool(const host::DibBitmap&)>& check) {
     RedrawWindow(bar_->WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    return PumpUntil([&] { return check(Shot(bar_->WindowHandle())); });
+    return PumpUntil([&] { return check(form_test::WindowShot(bar_->WindowHandle())); });
   }
 
   std::unique_ptr<form_test::TTestForm> form_;
@@ -110,7 +101,7 @@ TEST_F(StatusGroupTest, StatusBarPanelsSimpleTextGripAndOwnerDrawing) {
   };
   const RECT first = panel(0);
   const int middle = (first.left + first.right) / 2;
-  EXPECT_TRUE(ink_in(Shot(bar), first.left, middle) && !ink_in(Shot(bar), middle, first.right));
+  EXPECT_TRUE(ink_in(form_test::WindowShot(bar), first.left, middle) && !ink_in(form_test::WindowShot(bar), middle, first.right));
   bar_->Panels()->Item(0).SetBiDiMode(host::TBiDiMode::bdRightToLeft);
   EXPECT_TRUE(BarShows([&](const host::DibBitmap& s) {
     return !ink_in(s, first.left, middle) && ink_in(s, middle, first.right);
@@ -128,7 +119,7 @@ TEST_F(StatusGroupTest, StatusBarPanelsSimpleTextGripAndOwnerDrawing) {
       }
     return true;
   };
-  EXPECT_FALSE(grip_shown(Shot(bar)));
+  EXPECT_FALSE(grip_shown(form_test::WindowShot(bar)));
   bar_->SetSizeGrip(true);
   EXPECT_TRUE(BarShows(grip_shown));
   bar_->SetSizeGrip(false);
@@ -196,7 +187,7 @@ TEST_F(StatusGroupTest, GroupBoxFrameAndCaptionOnAHostControlAndABareWindow) {
   const auto frame_and_caption = [&](HWND w) {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return PumpUntil([&] {
-      const host::DibBitmap s = Shot(w);
+      const host::DibBitmap s = form_test::WindowShot(w);
       // The line runs along y up to x = 7; from x = 8 the caption hides it, and
       // its first letter's ink is in column 8 (no ink left of it). A bare
       // window keeps the system's own caption background under ours.
@@ -239,7 +230,7 @@ TEST_F(StatusGroupTest, BoxRecoloursAPanelAndGivesItsColourBack) {
   ASSERT_TRUE(box);
   const COLORREF face = Rgb(Elements().Colours.ButtonFace);
   EXPECT_EQ(panel->Color(), Elements().Colours.ButtonFace);
-  EXPECT_TRUE(PumpUntil([&] { return Shot(panel->WindowHandle()).Pixel(10, 10) == face; }));
+  EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(panel->WindowHandle()).Pixel(10, 10) == face; }));
 
   panel->SetColor(static_cast<int>(RGB(0, 0, 200)));
   box->SkinChanged();
@@ -247,7 +238,7 @@ TEST_F(StatusGroupTest, BoxRecoloursAPanelAndGivesItsColourBack) {
 
   box->Restore();
   EXPECT_EQ(panel->Color(), static_cast<int>(RGB(200, 0, 0)));
-  EXPECT_TRUE(PumpUntil([&] { return Shot(panel->WindowHandle()).Pixel(10, 10) == RGB(200, 0, 0); }));
+  EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(panel->WindowHandle()).Pixel(10, 10) == RGB(200, 0, 0); }));
 }
 
 }  // namespace

@@ -25,16 +25,6 @@ namespace {
 using form_test::PumpUntil;
 using skin::TDataSkinObject;
 
-// The window as it is on the screen now.
-host::DibBitmap Shot(HWND window) {
-  const RECT r = form_test::WindowRect(window);
-  host::DibBitmap shot(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  return shot;
-}
-
 bool Skinned(HWND window) { return SendMessageW(window, skin::kSkinnedQuery, 0, 0) == 1; }
 
 class TrackProgressTest : public form_test::SkinnedTest {
@@ -114,22 +104,22 @@ TEST_F(TrackProgressTest, AProgressBarFillsItsShareOfTheRangeAndTurnsForAVertica
 
   // (30 - 20) of (70 - 20): the fill's right edge at a fifth of the width, not at 30 / 70 of it.
   const int fill = MulDiv(200, 30 - 20, 70 - 20);
-  const host::DibBitmap shot = Shot(ranged->WindowHandle());
+  const host::DibBitmap shot = form_test::WindowShot(ranged->WindowHandle());
   EXPECT_EQ(shot.Pixel(fill - 1, mid), fill_end);
   EXPECT_EQ(shot.Pixel(fill, mid), track);
 
   // Position 0, or a range that ends at 0: the empty track only.
   for (auto* bare : {empty, zero_range}) {
-    const host::DibBitmap s = Shot(bare->WindowHandle());
+    const host::DibBitmap s = form_test::WindowShot(bare->WindowHandle());
     for (int x = l; x < 200 - r; ++x) ASSERT_EQ(s.Pixel(x, mid), track) << x;
   }
   // A position set outside the range is held within it.
   SendMessageW(ranged->WindowHandle(), PBM_SETPOS, 90, 0);
   UpdateWindow(ranged->WindowHandle());
-  EXPECT_TRUE(PumpUntil([&] { return Shot(ranged->WindowHandle()).Pixel(200 - 1 - r, mid) != track; }));
+  EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(ranged->WindowHandle()).Pixel(200 - 1 - r, mid) != track; }));
 
   // The vertical bar is the horizontal picture turned a quarter, its start at the bottom.
-  const host::DibBitmap turned = Shot(vertical->WindowHandle());
+  const host::DibBitmap turned = form_test::WindowShot(vertical->WindowHandle());
   for (int x = 0; x < 200; ++x)
     for (int y = 0; y < 16; ++y) ASSERT_EQ(turned.Pixel(y, 199 - x), shot.Pixel(x, y)) << x << "," << y;
 }
@@ -143,7 +133,7 @@ TEST_F(TrackProgressTest, TheChunkStyleRowsWholeChunksFromTheBarsStart) {
   const TDataSkinObject& chunk = *Elements().ProgressChunk;
   ASSERT_EQ(bar.Style, 1) << "the dark skin draws chunks";
   ASSERT_EQ(chunk.Tile, 1);
-  const host::DibBitmap shot = Shot(half->WindowHandle());
+  const host::DibBitmap shot = form_test::WindowShot(half->WindowHandle());
   const int filled = 100, cw = chunk.Image.Width(), ch = chunk.Image.Height();
   const int x0 = chunk.LeftWidth + 2, y0 = (16 - ch) / 2;
   for (int k = 0; (k + 1) * cw <= filled; ++k)
@@ -168,7 +158,7 @@ TEST_F(TrackProgressTest, ATrackBarShowsTheSkinsThumbAndChannel) {
     const bool upright = t == vertical;
     SCOPED_TRACE(upright ? "vertical" : "horizontal");
     HWND w = t->WindowHandle();
-    const host::DibBitmap shot = Shot(w);
+    const host::DibBitmap shot = form_test::WindowShot(w);
 
     // The thumb: frame 2 of 5 at its own size, cut at the thumb's rectangle.
     RECT thumb{};
