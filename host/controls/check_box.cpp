@@ -7,35 +7,46 @@ constexpr std::string_view kStateNames[] = {"cbUnchecked", "cbChecked", "cbGraye
 const EnumInfo kStates{"TCheckBoxState", kStateNames};
 constexpr std::string_view kAlignmentNames[] = {"taLeftJustify", "taRightJustify"};
 const EnumInfo kAlignments{"TLeftRight", kAlignmentNames};
-
-void SetLeftText(HWND window, bool left) {
-  if (!window) return;
-  const LONG style = GetWindowLongW(window, GWL_STYLE);
-  SetWindowLongW(window, GWL_STYLE, left ? style | BS_LEFTTEXT : style & ~BS_LEFTTEXT);
-  InvalidateRect(window, nullptr, TRUE);
-}
 }  // namespace
+
+// ---- TButtonControl ----
+
+const ClassInfo& TButtonControl::Info() {
+  static const ClassInfo info{"TButtonControl", &TWinControl::Info(), {
+      props::Enum<&TButtonControl::Alignment, &TButtonControl::SetAlignment>("Alignment", kAlignments),
+  }};
+  return info;
+}
+
+void TButtonControl::SetAlignment(TLeftRight alignment) {
+  alignment_ = alignment;
+  if (!HandleAllocated()) return;
+  const LONG style = GetWindowLongW(WindowHandle(), GWL_STYLE);
+  SetWindowLongW(WindowHandle(), GWL_STYLE, alignment == taLeftJustify ? style | BS_LEFTTEXT : style & ~BS_LEFTTEXT);
+  InvalidateRect(WindowHandle(), nullptr, TRUE);
+}
+
+void TButtonControl::FillButtonParams(CreateParams& p, DWORD style) {
+  TWinControl::FillCreateParams(p);
+  p.class_name = L"BUTTON";
+  p.system_class = true;
+  p.style |= style | (alignment_ == taLeftJustify ? BS_LEFTTEXT : 0);
+}
 
 // ---- TCheckBox ----
 
-TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 97, 17); }
+TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0, 97, 17); }
 
 const ClassInfo& TCheckBox::Info() {
-  static const ClassInfo info{"TCheckBox", &TWinControl::Info(), {
+  static const ClassInfo info{"TCheckBox", &TButtonControl::Info(), {
       props::Enum<&TCheckBox::State, &TCheckBox::SetState>("State", kStates),
       props::Boolean<&TCheckBox::Checked, &TCheckBox::SetChecked>("Checked"),
       props::Boolean<&TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed>("AllowGrayed"),
-      props::Enum<&TCheckBox::Alignment, &TCheckBox::SetAlignment>("Alignment", kAlignments),
   }, [](TComponent* owner) -> TComponent* { return new TCheckBox(owner); }};
   return info;
 }
 
-void TCheckBox::FillCreateParams(CreateParams& p) {
-  TWinControl::FillCreateParams(p);
-  p.class_name = L"BUTTON";
-  p.system_class = true;
-  p.style |= WS_TABSTOP | BS_3STATE | (alignment_ == taLeftJustify ? BS_LEFTTEXT : 0);
-}
+void TCheckBox::FillCreateParams(CreateParams& p) { FillButtonParams(p, WS_TABSTOP | BS_3STATE); }
 
 void TCheckBox::HandleCreated() { SendMessageW(WindowHandle(), BM_SETCHECK, state_, 0); }
 
@@ -45,11 +56,6 @@ void TCheckBox::SetState(TCheckBoxState state) {
   if (!HandleAllocated()) return;
   SendMessageW(WindowHandle(), BM_SETCHECK, state_, 0);
   Perform(CM_CHECKCHANGED);
-}
-
-void TCheckBox::SetAlignment(TLeftRight alignment) {
-  alignment_ = alignment;
-  SetLeftText(WindowHandle(), alignment == taLeftJustify);
 }
 
 void TCheckBox::WndProc(TMessage& m) {
@@ -67,22 +73,16 @@ void TCheckBox::WndProc(TMessage& m) {
 
 // ---- TRadioButton ----
 
-TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 113, 17); }
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0, 113, 17); }
 
 const ClassInfo& TRadioButton::Info() {
-  static const ClassInfo info{"TRadioButton", &TWinControl::Info(), {
+  static const ClassInfo info{"TRadioButton", &TButtonControl::Info(), {
       props::Boolean<&TRadioButton::Checked, &TRadioButton::SetChecked>("Checked"),
-      props::Enum<&TRadioButton::Alignment, &TRadioButton::SetAlignment>("Alignment", kAlignments),
   }, [](TComponent* owner) -> TComponent* { return new TRadioButton(owner); }};
   return info;
 }
 
-void TRadioButton::FillCreateParams(CreateParams& p) {
-  TWinControl::FillCreateParams(p);
-  p.class_name = L"BUTTON";
-  p.system_class = true;
-  p.style |= BS_RADIOBUTTON | (alignment_ == taLeftJustify ? BS_LEFTTEXT : 0);
-}
+void TRadioButton::FillCreateParams(CreateParams& p) { FillButtonParams(p, BS_RADIOBUTTON); }
 
 void TRadioButton::HandleCreated() { SendMessageW(WindowHandle(), BM_SETCHECK, checked_ ? BST_CHECKED : 0, 0); }
 
@@ -99,11 +99,6 @@ void TRadioButton::SetChecked(bool checked) {
   if (!checked || !Parent()) return;
   for (TControl* sibling : Parent()->Controls())
     if (auto* radio = dynamic_cast<TRadioButton*>(sibling); radio && radio != this) radio->SetChecked(false);
-}
-
-void TRadioButton::SetAlignment(TLeftRight alignment) {
-  alignment_ = alignment;
-  SetLeftText(WindowHandle(), alignment == taLeftJustify);
 }
 
 void TRadioButton::WndProc(TMessage& m) {
