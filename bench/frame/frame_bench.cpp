@@ -73,21 +73,6 @@ Figures Measure(HWND system, HWND skinned) {
   return f;
 }
 
-// Every border composed at the window's size and scanned whole, as the
-// region was made before borders were read once.
-host::Region ScannedRegion(const skin::TSkinForm& f, int w, int h) {
-  host::Region region(CreateRectRgn(f.FBorderLeft, f.FBorderTop, w - f.FBorderRight, h - f.FBorderBottom));
-  const RECT parts[] = {{0, 0, f.FBorderLeft, h},
-                        {w - f.FBorderRight, 0, w, h},
-                        {f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop},
-                        {f.FBorderLeft, h - f.FBorderBottom, w - f.FBorderRight, h}};
-  for (int index = 1; index <= 4; ++index) {
-    const host::Region part = f.ScannedBorder(index, parts[index - 1]);
-    if (part) CombineRgn(region, region, part, RGN_OR);
-  }
-  return region;
-}
-
 // Time spent inside each message of a window, nested messages taken out,
 // gathered by hooks around every sent message.
 struct MessageClock {
@@ -235,7 +220,7 @@ void Parts(skin::TSkinForm& f, const Figures& figures) {
   std::printf("Parts of a resize cycle (%.0f), microseconds per call and share:\n", resize);
   const double built = MicrosPerCall([&] { f.BuildRegion(w, h); });
   Part("window region built", built, resize);
-  Part("  the same, every border scanned whole", MicrosPerCall([&] { ScannedRegion(f, w, h); }), resize);
+  Part("  the same, every border scanned whole", MicrosPerCall([&] { f.ScannedRegion(w, h); }), resize);
   const double set = MicrosPerCall([&] {
     host::Region copy(CreateRectRgn(0, 0, 0, 0));
     CombineRgn(copy, f.FRegion, nullptr, RGN_COPY);

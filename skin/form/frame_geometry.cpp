@@ -91,6 +91,19 @@ host::Region TSkinForm::ScannedBorder(int index, const RECT& r) const {
   return host::Region(CreateRectRgn(r.left, r.top, r.right, r.bottom));
 }
 
+host::Region TSkinForm::ScannedRegion(int w, int h) const {
+  host::Region region(CreateRectRgn(FBorderLeft, FBorderTop, w - FBorderRight, h - FBorderBottom));
+  const RECT parts[] = {{0, 0, FBorderLeft, h},
+                        {w - FBorderRight, 0, w, h},
+                        {FBorderLeft, 0, w - FBorderRight, FBorderTop},
+                        {FBorderLeft, h - FBorderBottom, w - FBorderRight, h}};
+  for (int index = 1; index <= 4; ++index) {
+    const host::Region part = ScannedBorder(index, parts[index - 1]);
+    if (part) CombineRgn(region, region, part, RGN_OR);
+  }
+  return region;
+}
+
 const BorderProfile* TSkinForm::Profile(int index, int across) {
   const TDataSkinBorder& b = Border(*FSkinData, index);
   const int k = BorderFrame(index);

@@ -101,6 +101,10 @@ public:
   // One border's opaque pixels at rect (window coordinates): composed and
   // scanned whole, or from the border's profile when it has one.
   host::Region ScannedBorder(int index, const RECT& rect) const;
+  // The region as it was built before borders were read once: every border
+  // composed at the window's size and scanned whole; tests and benchmarks
+  // hold the region against it.
+  host::Region ScannedRegion(int w, int h) const;
   host::Region BorderRegion(int index, const RECT& rect);
   // The border's profile for the frame it shows now, read on first use;
   // none when its middle is not the same all along.

@@ -43,21 +43,6 @@ int WrongPixels(const skin::TSkinForm& f, const skin::TSkinData& data, int k) {
   return wrong;
 }
 
-// The region as it is built with every border composed at the window's size
-// and scanned whole, row by row.
-host::Region ScannedRegion(const skin::TSkinForm& f, int w, int h) {
-  host::Region region(CreateRectRgn(f.FBorderLeft, f.FBorderTop, w - f.FBorderRight, h - f.FBorderBottom));
-  const RECT parts[] = {{0, 0, f.FBorderLeft, h},
-                        {w - f.FBorderRight, 0, w, h},
-                        {f.FBorderLeft, 0, w - f.FBorderRight, f.FBorderTop},
-                        {f.FBorderLeft, h - f.FBorderBottom, w - f.FBorderRight, h}};
-  for (int index = 1; index <= 4; ++index) {
-    const host::Region part = f.ScannedBorder(index, parts[index - 1]);
-    if (part) CombineRgn(region, region, part, RGN_OR);
-  }
-  return region;
-}
-
 int Across(const skin::TSkinForm& f, int index) {
   const int sizes[] = {f.FBorderLeft, f.FBorderRight, f.FBorderTop, f.FBorderBottom};
   return sizes[index - 1];
@@ -88,7 +73,7 @@ void ExpectScannedRegionAtSizes(skin::TSkinForm& f) {
       f.UpdateRegion();
       const host::Region shown(CreateRectRgn(0, 0, 0, 0));
       ASSERT_NE(GetWindowRgn(f.FHandle, shown), ERROR);
-      const host::Region scanned = ScannedRegion(f, w, h);
+      const host::Region scanned = f.ScannedRegion(w, h);
       EXPECT_TRUE(EqualRgn(shown, scanned)) << w << "x" << h << (active ? " active" : " inactive");
       const std::vector<RECT> a = Rectangles(shown), b = Rectangles(scanned);
       ASSERT_EQ(a.size(), b.size()) << w << "x" << h;
@@ -142,7 +127,7 @@ TEST_F(FrameRegion, ASkinChangeCutsTheRegionFromTheNewSkinsBorders) {
   const RECT r = form_test::WindowRect(f->FHandle);
   const host::Region shown(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(f->FHandle, shown), ERROR);
-  EXPECT_TRUE(EqualRgn(shown, ScannedRegion(*f, r.right - r.left, r.bottom - r.top)));
+  EXPECT_TRUE(EqualRgn(shown, f->ScannedRegion(r.right - r.left, r.bottom - r.top)));
 }
 
 TEST_F(FrameRegion, HolesInTheMiddleOfTheBordersAreCutAway) {

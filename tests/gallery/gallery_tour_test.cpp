@@ -179,8 +179,30 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   EXPECT_TRUE(tour::WaitUntil([&] { return checked(match_case) == BST_CHECKED; })) << "Match case is ticked";
   tour::Click(tour::Centre(tour::ScreenRect(up)));
   EXPECT_TRUE(tour::WaitUntil([&] { return checked(up) == BST_CHECKED; })) << "Up is picked";
+  tour::Click(tour::Centre(tour::ScreenRect(FindWindowExW(find, nullptr, L"Button", L"&Down"))));
+  tour::Click(tour::Centre(tour::ScreenRect(FindWindowExW(find, nullptr, L"Edit", nullptr))));
+  tour::Type(L"line 3");
+  tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(find, IDOK))));
+  const auto memo_selection = [&] {
+    const LRESULT range = SendMessageW(memo, EM_GETSEL, 0, 0);
+    return HIWORD(range) - LOWORD(range);
+  };
+  EXPECT_TRUE(tour::WaitUntil([&] { return memo_selection() == 6; })) << "Find Next selects the text in the memo";
   tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(find, IDCANCEL))));
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(find); }));
+
+  step("Dialogs, Font... and Message box... by keys: each system dialog opens and its Cancel closes it");
+  for (const WORD item : {WORD{'O'}, WORD{'M'}}) {
+    tour::Keys({VK_MENU, 'D'});
+    tour::Keys({item});
+    HWND dialog = gallery.TopLevel(L"#32770");
+    ASSERT_NE(dialog, nullptr);
+    if (run.skinned) {
+      EXPECT_TRUE(Skinned(dialog));
+    }
+    tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(dialog, IDCANCEL))));
+    EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(dialog); }));
+  }
 
   step("the track bars: the arrow keys and a drag of the thumb move them");
   for (const DWORD vertical : {0ul, static_cast<DWORD>(TBS_VERT)}) {
