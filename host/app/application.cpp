@@ -22,6 +22,7 @@
 #include "host/controls/spin_edit.h"
 #include "host/controls/trackbar.h"
 #include "host/controls/status_bar.h"
+#include "host/controls/tab_set.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/find_dialog.h"
@@ -60,7 +61,7 @@ void TApplication::Initialize() {
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
-        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info()})
+        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(), &TTabSet::Info()})
     RegisterComponentClass(*c);
 }
 

@@ -1,0 +1,171 @@
+// Tab controls skinned on every side: the frame each tab shows, the pane
+// picture turned to the tabs' side, the scroll arrows and long captions,
+// read back from the screen.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form_test_support.h"
+#include "host/graphics/dib_bitmap.h"
+#include "skin/form/engine_messages.h"
+#include "tab_skin.h"
+
+namespace {
+
+using form_test::PumpUntil;
+using tabs_test::kFrame;
+using tabs_test::kQuarter;
+
+bool Has(const host::DibBitmap& shot, const RECT& r, COLORREF colour) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (shot.Pixel(x, y) == colour) return true;
+  return false;
+}
+
+class TabTest : public form_test::SkinnedTest {
+protected:
+  void SetUp() override {
+    SkinnedTest::SetUp();
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&icc);
+    data_test::Load(*data_, tabs_test::PlainTabsSkin());
+    form_ = form_test::MakeForm(100, 100, 560, 420);
+    ASSERT_TRUE(skinner_ = form_test::ShowSkinned(*form_));
+  }
+
+  // A tab control as a dialog has it: a bare window found by its class.
+  HWND AddTabs(DWORD style, const RECT& r, const std::vector<std::wstring>& captions) {
+    HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left, r.top,
+                               r.right - r.left, r.bottom - r.top, form_->WindowHandle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(captions[i].c_str());
+      SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    skinner_->DiscoverWindows(form_->WindowHandle());
+    return tab;
+  }
+  static RECT ItemRect(HWND tab, int i) {
+    RECT r{};
+    SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    return r;
+  }
+  static host::DibBitmap Repainted(HWND window, UINT flags = RDW_ERASE | RDW_ALLCHILDREN) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | flags);
+    form_test::Pump(20);
+    return form_test::WindowShot(window);
+  }
+
+  std::unique_ptr<form_test::TTestForm> form_;
+  skin::TSkinForm* skinner_ = nullptr;
+};
+
+struct Side {
+  const char* name;
+  DWORD style;
+  int quarter[4];  // which quarter of the pane picture shows at each quarter of the pane
+};
+
+TEST_F(TabTest, EverySideShowsTheFocusedTabsFrameAndThePaneTurnedToIt) {
+  const Side sides[] = {
+      {"top", 0, {0, 1, 2, 3}},
+      {"bottom", TCS_BOTTOM, {2, 3, 0, 1}},
+      {"left", TCS_VERTICAL | TCS_MULTILINE, {1, 3, 0, 2}},
+      {"right", TCS_VERTICAL | TCS_BOTTOM | TCS_MULTILINE, {2, 0, 3, 1}},
+  };
+  for (const Side& side : sides) {
+    SCOPED_TRACE(side.name);
+    HWND tab = AddTabs(side.style, {20, 20, 320, 260}, {L"First", L"Second", L"Third"});
+    ASSERT_TRUE(skin::IsSkinned(tab));
+    SendMessageW(tab, TCM_SETCURSEL, 1, 0);
+    ASSERT_EQ(SendMessageW(tab, TCM_GETCURFOCUS, 0, 0), 1);
+    const host::DibBitmap shot = Repainted(tab);
+
+    for (int i = 0; i < 3; ++i) {
+      const RECT r = ItemRect(tab, i);
+      const bool focused = i == 1;
+      // Near the tab's corner, clear of its centred caption.
+      EXPECT_EQ(shot.Pixel(r.left + 3, r.top + 3), kFrame[focused ? 1 : 0]) << "tab " << i;
+      EXPECT_TRUE(Has(shot, r, focused ? tabs_test::kFocusText : tabs_test::kNormalText)) << "tab " << i;
+      EXPECT_FALSE(Has(shot, r, focused ? tabs_test::kNormalText : tabs_test::kFocusText)) << "tab " << i;
+    }
+
+    RECT pane{};
+    GetClientRect(tab, &pane);
+    SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pane));
+    const int w = pane.right - pane.left, h = pane.bottom - pane.top;
+    const POINT quarters[4] = {{pane.left + w / 4, pane.top + h / 4},
+                               {pane.right - w / 4, pane.top + h / 4},
+                               {pane.left + w / 4, pane.bottom - h / 4},
+                               {pane.right - w / 4, pane.bottom - h / 4}};
+    for (int q = 0; q < 4; ++q)
+      EXPECT_EQ(shot.Pixel(quarters[q].x, quarters[q].y), kQuarter[side.quarter[q]]) << "quarter " << q;
+    DestroyWindow(tab);
+  }
+}
+
+TEST_F(TabTest, TheScrollArrowsAreSkinnedAndTheStripLeavesThemAlone) {
+  HWND tab = AddTabs(0, {20, 20, 180, 200}, {L"Alpha", L"Bravo", L"Charlie", L"Delta", L"Echo", L"Foxtrot"});
+  HWND arrows = FindWindowExW(tab, nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_TRUE(arrows && IsWindowVisible(arrows)) << "the tabs do not fit, so the control shows its arrows";
+  Repainted(tab);
+  EXPECT_TRUE(skin::IsSkinned(arrows));
+  // The tabs run on under the arrows: unclipped, the strip would paint them there.
+  RECT under = ItemRect(tab, 3);
+  ASSERT_GT(under.right, form_test::WindowRect(arrows).left - form_test::WindowRect(tab).left);
+
+  const host::DibBitmap before = form_test::WindowShot(arrows);
+  EXPECT_FALSE(Has(before, {0, 0, before.Width(), before.Height()}, kFrame[0]));
+  // Only the tab control paints, over its whole window: what the arrows showed must still be there.
+  Repainted(tab, RDW_NOCHILDREN);
+  const host::DibBitmap after = form_test::WindowShot(arrows);
+  for (int y = 0; y < before.Height(); ++y)
+    for (int x = 0; x < before.Width(); ++x) ASSERT_EQ(after.Pixel(x, y), before.Pixel(x, y)) << x << "," << y;
+}
+
+// The text in a tab as runs of adjacent inked columns, each with the height
+// its ink spans: the rows of the tab whose left edge shows its frame.
+struct InkRun {
+  int last, top, bottom;
+  int Height() const { return bottom - top + 1; }
+};
+std::vector<InkRun> InkRuns(const host::DibBitmap& shot, const RECT& r, COLORREF background) {
+  std::vector<InkRun> runs;
+  for (int x = r.left; x < r.right; ++x)
+    for (int y = r.top; y <= r.bottom; ++y) {
+      if (shot.Pixel(r.left, y) != background || shot.Pixel(x, y) == background) continue;
+      if (runs.empty() || runs.back().last < x - 1) runs.push_back({x, y, y});
+      InkRun& run = runs.back();
+      run.last = x;
+      run.top = std::min(run.top, y);
+      run.bottom = std::max(run.bottom, y);
+    }
+  return runs;
+}
+
+TEST_F(TabTest, ACaptionWiderThanItsTabEndsWithAnEllipsis) {
+  HWND tab = AddTabs(TCS_FIXEDWIDTH, {20, 20, 320, 200}, {L"WWWWWWWWWWWWWWWWWWWW", L"B"});
+  SendMessageW(tab, TCM_SETITEMSIZE, 0, MAKELPARAM(70, 22));
+  SendMessageW(tab, TCM_SETCURSEL, 1, 0);
+  const host::DibBitmap shot = Repainted(tab);
+  const RECT r = ItemRect(tab, 0);
+  ASSERT_EQ(shot.Pixel(r.left, r.top + 3), kFrame[0]);
+  const std::vector<InkRun> runs = InkRuns(shot, r, kFrame[0]);
+  ASSERT_GE(runs.size(), 4u);
+  // Three dots close the caption: short marks after tall letters.
+  for (std::size_t i = runs.size() - 3; i < runs.size(); ++i) EXPECT_LE(runs[i].Height(), 2) << "mark " << i;
+  EXPECT_GT(runs.front().Height(), 5);
+  EXPECT_LT(runs.back().last, r.right) << "the text stays inside its tab";
+}
+
+}  // namespace
