@@ -133,6 +133,15 @@ TEST_F(TabTest, TheScrollArrowsAreSkinnedAndTheStripLeavesThemAlone) {
     for (int x = 0; x < before.Width(); ++x) ASSERT_EQ(after.Pixel(x, y), before.Pixel(x, y)) << x << "," << y;
 }
 
+TEST_F(TabTest, ASkinChangeShowsTheNewSkinsPictures) {
+  HWND tab = AddTabs(TCS_BOTTOM, {20, 20, 320, 200}, {L"First", L"Second"});
+  const RECT r = ItemRect(tab, 1);
+  ASSERT_EQ(Repainted(tab).Pixel(r.left + 3, r.top + 3), kFrame[0]);
+  data_test::Load(*data_, tabs_test::PlainTabsSkin(1));
+  skinner_->SkinChanged();
+  EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(tab).Pixel(r.left + 3, r.top + 3) == kFrame[1]; }));
+}
+
 // The text in a tab as runs of adjacent inked columns, each with the height
 // its ink spans: the rows of the tab whose left edge shows its frame.
 struct InkRun {
