@@ -2,10 +2,11 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-#include <cwchar>
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "host/gdi/handles.h"
 #include "skin/controls/tab_caption.h"
@@ -30,32 +31,28 @@ struct TabItem {
   int image = -1;
 };
 
+// The item's text (at most kItemTextLength characters) and image index, in
+// the characters of the message's form.
+template <class Item, class Char>
+std::optional<std::pair<std::basic_string<Char>, int>> GetItem(HWND tab, int index, UINT message) {
+  Char text[kItemTextLength]{};
+  Item item{};
+  item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
+  item.pszText = text;
+  item.cchTextMax = kItemTextLength;
+  item.iImage = -1;
+  if (!SendMessageW(tab, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return std::nullopt;
+  Char* end = std::find(text, text + kItemTextLength, Char{});
+  return std::pair{std::basic_string<Char>(text, static_cast<std::size_t>(end - text)), item.iImage};
+}
+
 TabItem ReadItem(HWND tab, int index, bool unicode) {
-  TabItem result;
   if (unicode) {
-    wchar_t text[kItemTextLength]{};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
-    item.pszText = text;
-    item.cchTextMax = kItemTextLength;
-    item.iImage = -1;
-    if (SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) {
-      result.text.assign(text, wcsnlen(text, kItemTextLength));
-      result.image = item.iImage;
-    }
-  } else {
-    char text[kItemTextLength]{};
-    TCITEMA item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
-    item.pszText = text;
-    item.cchTextMax = kItemTextLength;
-    item.iImage = -1;
-    if (SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) {
-      result.text = AnsiToWide(std::string_view(text, strnlen(text, kItemTextLength)));
-      result.image = item.iImage;
-    }
+    if (auto item = GetItem<TCITEMW, wchar_t>(tab, index, TCM_GETITEMW)) return {item->first, item->second};
+  } else if (auto item = GetItem<TCITEMA, char>(tab, index, TCM_GETITEMA)) {
+    return {AnsiToWide(item->first), item->second};
   }
-  return result;
+  return {};
 }
 
 // Where item rectangle i (client coordinates) lies in the strip buffer, in
