@@ -32,8 +32,8 @@ protected:
     tabs_->SetBounds(10, 100, 260, 21);
   }
   void Click(int x) {
-    tabs_->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 10));
-    tabs_->Perform(WM_LBUTTONUP, 0, MAKELPARAM(x, 10));
+    SendMessageW(tabs_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 10));
+    SendMessageW(tabs_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, 10));
   }
   host::DibBitmap Shot() {
     RedrawWindow(tabs_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
