@@ -85,17 +85,16 @@ TTabPosition TabPositionOf(DWORD style) {
 
 void TSkinTab::Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour, host::Canvas* canvas) {
   TSkinControl::Attach(form, data, use_skin_colour, canvas);
-  if (!Handle) return;
-  Enabled = !(GetWindowLongAW(Handle, GWL_STYLE) & WS_DISABLED);
-  LoadTabImages();
-  FindSpinButton();
-  SkinActive = true;
-  UnicodeTabs = IsWindowUnicode(Handle) != FALSE;
+  if (Handle) Prepare();
 }
 
 void TSkinTab::AttachWindow(HWND window, TSkinData* data, TSkinForm* form, host::Canvas* canvas) {
   TSkinControl::AttachWindow(window, data, form, canvas);
   Focused = GetFocus() == Handle;
+  Prepare();
+}
+
+void TSkinTab::Prepare() {
   Enabled = !(GetWindowLongAW(Handle, GWL_STYLE) & WS_DISABLED);
   LoadTabImages();
   FindSpinButton();

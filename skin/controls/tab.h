@@ -33,6 +33,8 @@ public:
   bool UnicodeTabs = false;
 
 private:
+  // What either way of attaching ends with.
+  void Prepare();
   void LoadTabImages();
   // Skins the scroll arrows once; gives their window while they are visible.
   HWND FindSpinButton();
