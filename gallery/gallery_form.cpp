@@ -67,6 +67,7 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
 
 void TGalleryForm::Loaded() {
   TForm::Loaded();
+  Pages = host::Bind<host::TPageControl>(*this, "Pages");
   PushButton = host::Bind<host::TButton>(*this, "PushButton");
   DefaultButton = host::Bind<host::TButton>(*this, "DefaultButton");
   DisabledButton = host::Bind<host::TButton>(*this, "DisabledButton");
@@ -94,6 +95,8 @@ void TGalleryForm::Loaded() {
   GroupBox1 = host::Bind<host::TGroupBox>(*this, "GroupBox1");
   GroupEdit = host::Bind<host::TEdit>(*this, "GroupEdit");
   CaptionPanel = host::Bind<host::TPanel>(*this, "CaptionPanel");
+  TabsBottom = host::Bind<host::TTabControl>(*this, "TabsBottom");
+  TabsLeft = host::Bind<host::TTabControl>(*this, "TabsLeft");
   StatusBar1 = host::Bind<host::TStatusBar>(*this, "StatusBar1");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
   MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
