@@ -1,5 +1,6 @@
 #include "gallery/gallery_form.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -110,6 +111,23 @@ void TGalleryForm::Loaded() {
   host::StringList lines;
   for (int i = 1; i <= kListLines; ++i) lines.push_back("List line " + std::to_string(i));
   LongList->SetItems(lines);
+}
+
+void TGalleryForm::WndProc(host::TMessage& m) {
+  TForm::WndProc(m);
+  if (m.Msg == WM_SIZE && Pages) FitPages();
+}
+
+void TGalleryForm::FitPages() {
+  RECT client;
+  GetClientRect(WindowHandle(), &client);
+  int bottom = client.bottom;
+  if (StatusBar1->HandleAllocated() && IsWindowVisible(StatusBar1->WindowHandle())) {
+    RECT bar;
+    GetWindowRect(StatusBar1->WindowHandle(), &bar);
+    bottom -= bar.bottom - bar.top;
+  }
+  Pages->SetBounds(0, 0, client.right, std::max(bottom, 0));
 }
 
 void TGalleryForm::MakeMenuImages() {

@@ -83,6 +83,9 @@ public:
   // package refused then leaves the skin before, and the status bar says why.
   void WatchSkin(const std::string& path);
 
+protected:
+  void WndProc(host::TMessage& msg) override;
+
 private:
   void PushClick(host::TComponent* sender);
   void OpenSkinClick(host::TComponent* sender);
@@ -104,6 +107,8 @@ private:
   void ShowWatchStatus(const std::string& text);
   void ShowSkinning();
   void ShowTitle();
+  // The pages fill the client area above the status bar, whatever the frame leaves.
+  void FitPages();
 
   std::string watched_;
 };
