@@ -15,6 +15,7 @@
 #include "host/controls/listbox.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
+#include "host/controls/page_control.h"
 #include "host/controls/panel.h"
 #include "host/controls/progressbar.h"
 #include "host/controls/scrollbar.h"
@@ -61,7 +62,8 @@ void TApplication::Initialize() {
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
-        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(), &TTabSet::Info()})
+        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(),
+        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info()})
     RegisterComponentClass(*c);
 }
 
