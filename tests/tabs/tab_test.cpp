@@ -14,6 +14,7 @@
 
 #include "form_test_support.h"
 #include "gdi_census.h"
+#include "host/controls/page_control.h"
 #include "host/controls/tab_set.h"
 #include "host/graphics/dib_bitmap.h"
 #include "skin/form/engine_messages.h"
@@ -114,6 +115,33 @@ TEST_F(TabTest, EverySideShowsTheFocusedTabsFrameAndThePaneTurnedToIt) {
           << "quarter " << q;
     DestroyWindow(tab);
   }
+}
+
+TEST_F(TabTest, APageControlShowsItsTabsFramesAndItsPagesTheSkinsFace) {
+  host::StringList kinds = data_->Skin3rd();
+  kinds.push_back("TPageControl=tab");
+  data_->SetSkin3rd(kinds);
+  auto* pages = new host::TPageControl(form_.get());
+  pages->SetParent(form_.get());
+  pages->SetBounds(20, 20, 300, 200);
+  pages->SetTabPosition(host::tpBottom);
+  host::TTabSheet* sheets[2];
+  for (host::TTabSheet*& sheet : sheets) {
+    sheet = new host::TTabSheet(form_.get());
+    sheet->SetCaption("Page");
+    sheet->SetParent(pages);
+    sheet->SetColor(host::clWhite);
+  }
+  pages->SetActivePage(sheets[1]);
+  skinner_->DiscoverForm(*form_);
+  ASSERT_TRUE(skin::IsSkinned(pages->Handle()) && skin::IsSkinned(sheets[1]->Handle()));
+  const host::DibBitmap shot = Repainted(pages->Handle());
+  for (int i = 0; i < 2; ++i) {
+    const RECT r = ItemRect(pages->Handle(), i);
+    EXPECT_EQ(shot.Pixel(r.left + 3, r.top + 3), kFrame[i]) << "frame 2 for the active page's tab";
+  }
+  const host::DibBitmap page = form_test::WindowShot(sheets[1]->Handle());
+  EXPECT_EQ(page.Pixel(page.Width() / 2, page.Height() / 2), host::ColourToRgb(data_->Elements().Colours.ButtonFace));
 }
 
 TEST_F(TabTest, TheScrollArrowsAreSkinnedAndTheStripLeavesThemAlone) {
