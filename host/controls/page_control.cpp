@@ -271,9 +271,10 @@ void TPageControl::ShowActive() {
     const RECT d = DisplayRect();
     active->SetBounds(d.left, d.top, d.right - d.left, d.bottom - d.top);
   }
-  if (active) active->SetVisible(true);
+  // The others go first: at no moment do two pages show.
   for (TTabSheet* page : pages_)
     if (page != active) page->SetVisible(false);
+  if (active) active->SetVisible(true);
 }
 
 void TPageControl::Change() {
