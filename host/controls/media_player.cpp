@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <array>
 #include <utility>
 
 #include "host/gdi/handles.h"
@@ -22,20 +21,22 @@ bool Has(TButtonSet set, int button) { return (set >> button) & 1u; }
 enum class Piece { None, Triangle, Bar, Dot };
 struct SymbolPiece {
   Piece kind;
-  std::array<POINT, 3> p;
+  POINT p[3];
 };
-using Symbol = std::array<SymbolPiece, 3>;
-constexpr Symbol kSymbols[kMPButtonCount] = {{
-    {{{Piece::Triangle, {{{2, 0}, {7, 4}, {2, 8}}}}}},                                              // play
-    {{{Piece::Bar, {{{1, 0}, {3, 8}}}}, {Piece::Bar, {{{5, 0}, {7, 8}}}}}},                         // pause
-    {{{Piece::Bar, {{{1, 1}, {7, 7}}}}}},                                                           // stop
-    {{{Piece::Triangle, {{{1, 0}, {5, 4}, {1, 8}}}}, {Piece::Bar, {{{6, 0}, {8, 8}}}}}},            // next
-    {{{Piece::Bar, {{{0, 0}, {2, 8}}}}, {Piece::Triangle, {{{7, 0}, {3, 4}, {7, 8}}}}}},            // prev
-    {{{Piece::Triangle, {{{0, 1}, {4, 4}, {0, 7}}}}, {Piece::Triangle, {{{4, 1}, {8, 4}, {4, 7}}}}}},  // step
-    {{{Piece::Triangle, {{{4, 1}, {0, 4}, {4, 7}}}}, {Piece::Triangle, {{{8, 1}, {4, 4}, {8, 7}}}}}},  // back
-    {{{Piece::Dot, {{{1, 1}, {7, 7}}}}}},                                                           // record
-    {{{Piece::Triangle, {{{0, 5}, {4, 0}, {8, 5}}}}, {Piece::Bar, {{{0, 6}, {8, 8}}}}}},            // eject
-}};
+struct Symbol {
+  SymbolPiece pieces[3];
+};
+constexpr Symbol kSymbols[kMPButtonCount] = {
+    {{{Piece::Triangle, {{2, 0}, {7, 4}, {2, 8}}}}},                                             // play
+    {{{Piece::Bar, {{1, 0}, {3, 8}}}, {Piece::Bar, {{5, 0}, {7, 8}}}}},                          // pause
+    {{{Piece::Bar, {{1, 1}, {7, 7}}}}},                                                          // stop
+    {{{Piece::Triangle, {{1, 0}, {5, 4}, {1, 8}}}, {Piece::Bar, {{6, 0}, {8, 8}}}}},             // next
+    {{{Piece::Bar, {{0, 0}, {2, 8}}}, {Piece::Triangle, {{7, 0}, {3, 4}, {7, 8}}}}},             // prev
+    {{{Piece::Triangle, {{0, 1}, {4, 4}, {0, 7}}}, {Piece::Triangle, {{4, 1}, {8, 4}, {4, 7}}}}},  // step
+    {{{Piece::Triangle, {{4, 1}, {0, 4}, {4, 7}}}, {Piece::Triangle, {{8, 1}, {4, 4}, {8, 7}}}}},  // back
+    {{{Piece::Dot, {{1, 1}, {7, 7}}}}},                                                          // record
+    {{{Piece::Triangle, {{0, 5}, {4, 0}, {8, 5}}}, {Piece::Bar, {{0, 6}, {8, 8}}}}},             // eject
+};
 
 }  // namespace
 
@@ -45,7 +46,7 @@ void DrawTransportSymbol(HDC dc, const RECT& rect, int button, COLORREF colour) 
   const Brush brush(CreateSolidBrush(colour));
   const Pen pen(CreatePen(PS_SOLID, 1, colour));
   Selection with_brush(dc, brush), with_pen(dc, pen);
-  for (const SymbolPiece& piece : kSymbols[button]) {
+  for (const SymbolPiece& piece : kSymbols[button].pieces) {
     POINT p[3];
     for (int i = 0; i < 3; ++i) p[i] = {x0 + piece.p[i].x, y0 + piece.p[i].y};
     switch (piece.kind) {

@@ -73,8 +73,10 @@ void TWMediaPlayer::Setup(TSkinMP* skinner, host::TControl* host) {
   }
 }
 
+// The buttons share the width: a new size repaints them all.
 void TWMediaPlayer::AlignToHost(host::TControl* host) {
   SetBounds(host->Left(), host->Top(), host->Width(), host->Height());
+  Invalidate();
 }
 
 int TWMediaPlayer::ButtonAt(int x) const {
@@ -182,9 +184,8 @@ void TWMediaPlayer::DrawButton(host::DibBitmap& picture, int b, const RECT& r) {
   const int gx = r.left + (r.right - r.left - glyph.Width()) / 2 + d;
   const int gy = (r.bottom - r.top - glyph.Height()) / 2 + d;
   // The canvas's colour-replacing copy: the glyph's face colour becomes the brush.
-  const RECT at{gx, gy, gx + glyph.Width(), gy + glyph.Height()};
-  picture.GetCanvas().FillRect(at);
-  DrawTransparentBitmap(dc, at, glyph, kGlyphFace);
+  picture.GetCanvas().FillRect({gx, gy, gx + glyph.Width(), gy + glyph.Height()});
+  CopyKeyedFrame(picture, gx, gy, glyph, 1, 1, kGlyphFace);
 }
 
 TSkinMP::~TSkinMP() { ReleaseHooks(); }

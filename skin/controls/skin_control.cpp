@@ -338,8 +338,9 @@ std::string GetSetPropText(const host::TPersistent* component, std::string_view 
   if (!component) return {};
   const host::PropInfo* prop = component->Class().FindProp(name);
   if (!prop || !prop->get || prop->kind != host::PropKind::Set) return {};
+  const host::Value value = prop->get(*component);
   std::string text = "[";
-  for (const std::string& member : std::get<host::SetOf>(prop->get(*component)).members)
+  for (const std::string& member : std::get<host::SetOf>(value).members)
     text += (text.size() > 1 ? "," : "") + member;
   return text + "]";
 }

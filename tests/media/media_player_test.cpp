@@ -25,6 +25,8 @@ using host::TMPBtnType;
 
 constexpr COLORREF kGlyphFace = RGB(0x80, 0x80, 0x00);
 
+bool SameRect(RECT a, RECT b) { return EqualRect(&a, &b) != FALSE; }
+
 class MediaPlayerTest : public form_test::SkinnedTest {
 protected:
   void SetUp() override {
@@ -162,7 +164,7 @@ TEST_F(MediaPlayerTest, TheOverlayFollowsThePlayersPlaceAndVisibility) {
   Show();
   HWND overlay = Overlay()->WindowHandle();
   player_->SetBounds(40, 80, 180, 24);
-  EXPECT_TRUE(EqualRect(&form_test::WindowRect(overlay), &form_test::WindowRect(player_->WindowHandle())));
+  EXPECT_TRUE(SameRect(form_test::WindowRect(overlay), form_test::WindowRect(player_->WindowHandle())));
   EXPECT_TRUE(ShowsButton(0, 180 / 9, 1, L"CL_MPPLAY", 0));
   player_->SetVisible(false);
   EXPECT_FALSE(IsWindowVisible(overlay));
