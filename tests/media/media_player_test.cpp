@@ -40,7 +40,7 @@ protected:
   void Show() {
     skinner_ = form_test::ShowSkinned(*form_);
     ASSERT_TRUE(skinner_);
-    ASSERT_TRUE(PumpUntil([&] { return Overlay() && Overlay()->ButtonWidth > 0; }) || Overlay());
+    ASSERT_TRUE(Overlay());
   }
   skin::TSkinMP* Skinner() const {
     for (skin::TSkinControl* s : skinner_->FControls)
@@ -95,13 +95,6 @@ TEST_F(MediaPlayerTest, AHeldButtonShowsItsPressedFrameAndADisabledOneStaysStill
   player_->SetColoredButtons(1u << host::btPause);
   Show();
   const int w = 253 / 9;
-  const skin::TDataSkinButton& e = *data_->Elements().Buttons;
-  const host::DibBitmap one = skin::ComposeSkinElement({0, 0, w, 30}, e.Image, e.Margins(), 1, e.FrameCount, false,
-                                                       skin::Strip::Horizontal);
-  const host::DibBitmap two = skin::ComposeSkinElement({0, 0, w, 30}, e.Image, e.Margins(), 2, e.FrameCount, false,
-                                                       skin::Strip::Horizontal);
-  ASSERT_NE(one.Pixel(1, 15), two.Pixel(1, 15)) << "the skin's pressed frame must differ where the test looks";
-
   EXPECT_TRUE(ShowsButton(0, w, 1, L"EN_MPPLAY", 0));
   EXPECT_TRUE(ShowsButton(w, w, 1, L"CL_MPPAUSE", 0));
   EXPECT_TRUE(ShowsButton(2 * w, w, 3, L"DI_MPSTOP", 0));
@@ -138,7 +131,7 @@ TEST_F(MediaPlayerTest, AClickRunsOnceAndAReleaseOnAnotherButtonRunsNone) {
   EXPECT_TRUE(ShowsButton(0, w, 1, L"CL_MPPLAY", 0)) << "the button left behind comes up";
 }
 
-TEST_F(MediaPlayerTest, FiveButtonsShareTheWidthAndTheRestKeepsTheFace) {
+TEST_F(MediaPlayerTest, FiveButtonsShareTheWidthTheRestKeepsTheFaceAndNoneShowNothing) {
   player_->SetVisibleButtons(0x1F);  // play, pause, stop, next, prev
   Show();
   ASSERT_TRUE(PumpUntil([&] { return Overlay()->ButtonWidth == 50; }));
@@ -149,15 +142,14 @@ TEST_F(MediaPlayerTest, FiveButtonsShareTheWidthAndTheRestKeepsTheFace) {
   EXPECT_EQ(Overlay()->ButtonAt(50), host::btPlay) << "a shared edge belongs to the left button";
   EXPECT_EQ(Overlay()->ButtonAt(51), host::btPause);
   EXPECT_EQ(Overlay()->ButtonAt(252), skin::kNoButton);
-}
 
-TEST_F(MediaPlayerTest, NoVisibleButtonsPaintNothing) {
   player_->SetVisibleButtons(0);
-  Show();
-  form_test::Pump(150);
-  const host::DibBitmap shot = form_test::WindowShot(Overlay()->WindowHandle());
-  for (int y = 0; y < shot.Height(); ++y)
-    for (int x = 0; x < shot.Width(); ++x) ASSERT_EQ(shot.Pixel(x, y), GetSysColor(COLOR_BTNFACE)) << x << "," << y;
+  Overlay()->Invalidate();
+  ASSERT_TRUE(PumpUntil([&] { return Overlay()->ButtonWidth == 0; }));
+  form_test::Pump(100);
+  const host::DibBitmap none = form_test::WindowShot(Overlay()->WindowHandle());
+  for (int y = 0; y < none.Height(); ++y)
+    for (int x = 0; x < none.Width(); ++x) ASSERT_EQ(none.Pixel(x, y), GetSysColor(COLOR_BTNFACE)) << x << "," << y;
 }
 
 TEST_F(MediaPlayerTest, TheOverlayFollowsThePlayersPlaceAndVisibility) {
