@@ -127,7 +127,8 @@ void TMediaPlayer::WndProc(TMessage& m) {
       if (GetCapture() == WindowHandle()) ReleaseCapture();
       Invalidate();
       m.Result = 0;
-      if (pressed < 0 || ButtonAt(GET_X_LPARAM(m.LParam)) != pressed) return;
+      const int y = GET_Y_LPARAM(m.LParam);
+      if (pressed < 0 || y < 0 || y >= height_ || ButtonAt(GET_X_LPARAM(m.LParam)) != pressed) return;
       clicked_ = static_cast<TMPBtnType>(pressed);
       Click();  // last: the handler may free the player
       return;

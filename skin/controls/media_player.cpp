@@ -89,13 +89,17 @@ int TWMediaPlayer::ButtonAt(int x) const {
   return kNoButton;
 }
 
-void TWMediaPlayer::ReadButtons() {
+int TWMediaPlayer::ReadButtons() {
   const std::string visible = GetSetPropText(HostPlayer, "VisibleButtons");
   const std::string enabled = GetSetPropText(HostPlayer, "EnabledButtons");
   const std::string coloured = GetSetPropText(HostPlayer, "ColoredButtons");
-  for (int b = 0; b < kMPButtons; ++b)
+  int n = 0;
+  for (int b = 0; b < kMPButtons; ++b) {
     Buttons[b] = {InSetText(visible, kButtonIdents[b]), InSetText(enabled, kButtonIdents[b]),
                   InSetText(coloured, kButtonIdents[b])};
+    n += Buttons[b].visible;
+  }
+  return n;
 }
 
 void TWMediaPlayer::WndProc(host::TMessage& m) {
@@ -111,7 +115,7 @@ void TWMediaPlayer::WndProc(host::TMessage& m) {
       break;
     case WM_ERASEBKGND:
       // The paint covers everything; with no buttons the window erases itself.
-      if (ButtonWidth > 0) {
+      if (ReadButtons() > 0) {
         m.Result = 1;
         return;
       }
@@ -141,7 +145,11 @@ void TWMediaPlayer::Release(host::TMessage& m) {
   MouseDown = false;
   TWinControl::WndProc(m);
   if (GetCapture() == WindowHandle()) ReleaseCapture();
-  HotButton = ButtonAt(GET_X_LPARAM(m.LParam));
+  // The overlay holds the mouse: a release off it is on no button.
+  RECT client{};
+  GetClientRect(WindowHandle(), &client);
+  const POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  HotButton = PtInRect(&client, at) ? ButtonAt(at.x) : kNoButton;
   const std::shared_ptr<bool> alive = alive_;
   if (HotButton == PressedButton)
     if (auto* player = dynamic_cast<host::TWinControl*>(HostPlayer); player && player->WindowHandle())
@@ -152,9 +160,7 @@ void TWMediaPlayer::Release(host::TMessage& m) {
 }
 
 void TWMediaPlayer::PaintWindow(HDC dc) {
-  ReadButtons();
-  int n = 0;
-  for (const ButtonState& b : Buttons) n += b.visible;
+  const int n = ReadButtons();
   ButtonWidth = n ? Width() / n : 0;
   if (!n || !SkinData) return;
   host::DibBitmap picture(Width(), Height());

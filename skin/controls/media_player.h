@@ -49,7 +49,8 @@ protected:
 
 private:
   enum Look { lkEnabled, lkDisabled, lkColoured };
-  void ReadButtons();
+  // Reads the player's button sets; the number of visible buttons.
+  int ReadButtons();
   void DrawButton(host::DibBitmap& canvas, int button, const RECT& rect);
   void Press(host::TMessage& m);
   void Release(host::TMessage& m);

@@ -2,7 +2,6 @@
 // Small controls that publish exactly the properties through which the
 // picture hand-over skinners give their pictures: our programs have none.
 #include <memory>
-#include <utility>
 
 #include "host/controls/panel.h"
 #include "host/graphics/bitmap.h"
@@ -27,7 +26,10 @@ public:
   TBitmap* CustomGlyphs() const { return glyphs_.get(); }
   bool UseCustomGlyphs() const { return use_; }
   // Switched from off to on, the control takes its glyphs up again.
-  void SetUseCustomGlyphs(bool on) { Reloads += on && !std::exchange(use_, on); }
+  void SetUseCustomGlyphs(bool on) {
+    if (on && !use_) ++Reloads;
+    use_ = on;
+  }
   int TransparentColor() const { return transparent_; }
   void SetTransparentColor(int colour) { transparent_ = colour; }
   int Reloads = 0;

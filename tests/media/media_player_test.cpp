@@ -129,6 +129,15 @@ TEST_F(MediaPlayerTest, AClickRunsOnceAndAReleaseOnAnotherButtonRunsNone) {
   form_test::Pump(150);
   EXPECT_EQ(clicks_.size(), 1u);
   EXPECT_TRUE(ShowsButton(0, w, 1, L"CL_MPPLAY", 0)) << "the button left behind comes up";
+
+  // Released off the player: no click, and the button does not stay down.
+  Press(At(w / 2, 15));
+  ASSERT_TRUE(PumpUntil([&] { return Overlay()->MouseDown; }));
+  SendMouse(0, At(w / 2, 60));
+  Release(At(w / 2, 60));
+  ASSERT_TRUE(PumpUntil([&] { return !Overlay()->MouseDown; }));
+  EXPECT_EQ(clicks_.size(), 1u);
+  EXPECT_TRUE(ShowsButton(0, w, 1, L"CL_MPPLAY", 0));
 }
 
 TEST_F(MediaPlayerTest, FiveButtonsShareTheWidthTheRestKeepsTheFaceAndNoneShowNothing) {

@@ -65,6 +65,11 @@ TEST(GlyphStrips, EachModeTakesItsFramesAndAFourFrameCheckLeavesTheThirdSlotsEmp
   buttons.CheckFrames = 4;
   EXPECT_EQ(Slots(skin::GlyphStrip(&buttons, skin::gmCheckBox)), (std::vector<int>{1, 2, 0, 1, 2, 0, 3, 4, 0}));
 
+  // Frames the picture does not have are never read.
+  buttons.CheckImage = Frames(2);
+  buttons.CheckFrames = 2;
+  EXPECT_EQ(Slots(skin::GlyphStrip(&buttons, skin::gmCheckBox)), (std::vector<int>{1, 2, 0, 1, 2, 0, 0, 0, 0}));
+
   buttons.CheckImage = host::DibBitmap();
   EXPECT_TRUE(skin::GlyphStrip(&buttons, skin::gmCheckBox).Empty());
   EXPECT_TRUE(skin::GlyphStrip(nullptr, skin::gmRadio).Empty());
