@@ -13,6 +13,7 @@
 #include "host/controls/form.h"
 #include "host/controls/group_box.h"
 #include "host/controls/listbox.h"
+#include "host/controls/media_player.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
 #include "host/controls/page_control.h"
@@ -63,7 +64,7 @@ void TApplication::Initialize() {
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
         &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(),
-        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info()})
+        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info(), &TMediaPlayer::Info()})
     RegisterComponentClass(*c);
 }
 
