@@ -60,6 +60,7 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
       {"FindNextClick", &TGalleryForm::FindNextClick}, {"FontClick", &TGalleryForm::FontClick},
       {"MessageBoxClick", &TGalleryForm::MessageBoxClick},
       {"SimpleStatusClick", &TGalleryForm::SimpleStatusClick}, {"TabSetChange", &TGalleryForm::TabSetChange},
+      {"MediaClick", &TGalleryForm::MediaClick},
   };
   for (const auto& [handler_name, handler] : kHandlers)
     if (handler_name == name) return [this, handler](host::TComponent* sender) { (this->*handler)(sender); };
@@ -99,6 +100,8 @@ void TGalleryForm::Loaded() {
   TabsBottom = host::Bind<host::TTabControl>(*this, "TabsBottom");
   TabsLeft = host::Bind<host::TTabControl>(*this, "TabsLeft");
   TabSet1 = host::Bind<host::TTabSet>(*this, "TabSet1");
+  MediaPlayer1 = host::Bind<host::TMediaPlayer>(*this, "MediaPlayer1");
+  MediaReport = host::Bind<host::TPanel>(*this, "MediaReport");
   StatusBar1 = host::Bind<host::TStatusBar>(*this, "StatusBar1");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
   MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
@@ -119,6 +122,15 @@ void TGalleryForm::TabSetChange(host::TComponent*) {
   const int index = TabSet1->TabIndex();
   if (index >= 0 && index < static_cast<int>(TabSet1->Tabs().size()))
     CaptionPanel->SetCaption("Tab set: " + TabSet1->Tabs()[static_cast<size_t>(index)]);
+}
+
+// The panel below the media player counts the clicks of each of its buttons.
+void TGalleryForm::MediaClick(host::TComponent*) {
+  static constexpr const char* kNames[] = {"Play", "Pause", "Stop", "Next", "Previous", "Step", "Back", "Record", "Eject"};
+  const int button = MediaPlayer1->ClickedButton();
+  const int clicks = ++media_clicks_[button];
+  MediaReport->SetCaption(std::string(kNames[button]) + " clicked " + std::to_string(clicks) +
+                          (clicks == 1 ? " time" : " times"));
 }
 
 void TGalleryForm::WndProc(host::TMessage& m) {

@@ -6,6 +6,7 @@
 #include "host/controls/form.h"
 #include "host/controls/group_box.h"
 #include "host/controls/listbox.h"
+#include "host/controls/media_player.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
 #include "host/controls/page_control.h"
@@ -69,6 +70,8 @@ public:
   host::TTabControl* TabsBottom = nullptr;
   host::TTabControl* TabsLeft = nullptr;
   host::TTabSet* TabSet1 = nullptr;
+  host::TMediaPlayer* MediaPlayer1 = nullptr;
+  host::TPanel* MediaReport = nullptr;
   host::TStatusBar* StatusBar1 = nullptr;
   skin::TSkinData* SkinData1 = nullptr;
   host::TMainMenu* MainMenu1 = nullptr;
@@ -96,6 +99,7 @@ private:
   void ShowListClick(host::TComponent* sender);
   void SimpleStatusClick(host::TComponent* sender);
   void TabSetChange(host::TComponent* sender);
+  void MediaClick(host::TComponent* sender);
   void TitleClick(host::TComponent* sender);
   void SkinInfoClick(host::TComponent* sender);
   void AboutClick(host::TComponent* sender);
@@ -114,4 +118,5 @@ private:
   void FitPages();
 
   std::string watched_;
+  int media_clicks_[9] = {};
 };

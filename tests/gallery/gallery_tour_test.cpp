@@ -174,6 +174,23 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Click(tour::Centre(tour::ScreenRect(third)));
   EXPECT_TRUE(tour::WaitUntil([&] { return checked(third) == BST_CHECKED && checked(first) == BST_UNCHECKED; }));
 
+  step("the media player: a press and release on Play clicks it once; a release on another button clicks none");
+  HWND player = gallery.Children(L"TMediaPlayer").at(0);
+  HWND report = gallery.Child(L"TPanel", L"No button pressed yet");
+  ASSERT_NE(report, nullptr);
+  // Nine buttons share its width; over a skinned player lies the skin's overlay.
+  const RECT transport = tour::ScreenRect(player);
+  const int button_width = (transport.right - transport.left) / 9;
+  const auto button_centre = [&](int i) {
+    return POINT{transport.left + i * button_width + button_width / 2, (transport.top + transport.bottom) / 2};
+  };
+  tour::Click(button_centre(0));
+  EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(report) == L"Play clicked 1 time"; })) << testing::PrintToString(TextOf(report));
+  tour::Drag(button_centre(1), button_centre(2));
+  tour::Click(button_centre(7));  // Record is disabled
+  tour::Click(button_centre(0));
+  EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(report) == L"Play clicked 2 times"; })) << testing::PrintToString(TextOf(report));
+
   step("the system's Find dialog from the Dialogs menu by keys: its check box and radio button by mouse");
   tour::Keys({VK_MENU, 'D'});
   tour::Keys({'F'});
