@@ -12,6 +12,8 @@
 #include "host/controls/edit.h"
 #include "host/controls/form.h"
 #include "host/controls/group_box.h"
+#include "host/controls/header_control.h"
+#include "host/controls/list_view.h"
 #include "host/controls/listbox.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
@@ -60,7 +62,8 @@ void TApplication::Initialize() {
         &TScrollBar::Info(), &TPanel::Info(), &TBitBtn::Info(), &TMenuButton::Info(), &TSpeedButton::Info(),
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
-        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info()})
+        &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(),
+        &THeaderControl::Info(), &TListView::Info()})
     RegisterComponentClass(*c);
 }
 
