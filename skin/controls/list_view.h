@@ -1,8 +1,9 @@
 #pragma once
-// List views: their scroll bars are skinned as any control's, and the column
-// header that the list keeps as a child window gets a header skinner of its
-// own, owned by the list's skinner. A header that the list makes later (when
-// it changes to the report view) is picked up then.
+// List views: their scroll bars are skinned as any control's; the column
+// header that the list keeps as a child window gets a header skinner, owned
+// by the list's skinner (a header the list makes later, when it changes to
+// the report view, is picked up then); and the rows and background take the
+// skin's content colours while skinned.
 #include <memory>
 
 #include "skin/controls/header.h"
@@ -10,18 +11,27 @@
 
 namespace skin {
 
-// The list's header skinner, made once the list has a header.
-class TListHeader {
+// What both list-view skinners add to their scroll-bar skinner.
+class TListViewParts {
 public:
-  void Follow(HWND list, TSkinData* data, host::Canvas* canvas);
-  TSkinHeader* Get() const { return header_.get(); }
-  void SkinChanged() const;
+  void Attached(const TSkinControl& list);
+  void Message(const TSkinControl& list, UINT msg);
+  // Skin painting on or off: the content colours follow it.
+  void Active(const TSkinControl& list);
+  void Restore(const TSkinControl& list);
+  void SkinChanged(const TSkinControl& list);
+  TSkinHeader* Header() const { return header_.get(); }
 
 private:
   struct Free {
     void operator()(TSkinControl* skinner) const { TSkinControl::Free(skinner); }
   };
+  void FollowHeader(const TSkinControl& list);
+  void ApplyColours(const TSkinControl& list);
+
   std::unique_ptr<TSkinHeader, Free> header_;
+  bool coloured_ = false;  // the list's own colours are kept below
+  COLORREF back_ = 0, text_back_ = 0, text_ = 0;
 };
 
 // A host list view.
@@ -32,12 +42,16 @@ public:
   const host::ClassInfo& Class() const override { return Info(); }
 
   void Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour, host::Canvas* canvas) override;
+  void Restore() override;
   void AfterMessage(host::TMessage& m) override;
   void SkinChanged() override;
-  TSkinHeader* Header() const { return header_.Get(); }
+  TSkinHeader* Header() const { return parts_.Header(); }
+
+protected:
+  void SkinActiveChanged() override;
 
 private:
-  TListHeader header_;
+  TListViewParts parts_;
 };
 
 // A bare list view: the file list of a system dialog.
@@ -48,12 +62,16 @@ public:
   const host::ClassInfo& Class() const override { return Info(); }
 
   void AttachWindow(HWND window, TSkinData* data, TSkinForm* form, host::Canvas* canvas) override;
+  void Restore() override;
   void AfterMessage(host::TMessage& m) override;
   void SkinChanged() override;
-  TSkinHeader* Header() const { return header_.Get(); }
+  TSkinHeader* Header() const { return parts_.Header(); }
+
+protected:
+  void SkinActiveChanged() override;
 
 private:
-  TListHeader header_;
+  TListViewParts parts_;
 };
 
 }  // namespace skin

@@ -102,6 +102,7 @@ TEST_P(FileListRun, TheDownArrowScrollsTheDetailedFileList) {
   tour::Click(down);
   EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LVM_GETTOPINDEX, 0, 0) > top; }));
 
+  Sleep(4000);
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(dialog); }));
 }

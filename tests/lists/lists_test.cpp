@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "form_test_support.h"
 #include "gdi_census.h"
 #include "host/controls/header_control.h"
@@ -85,6 +89,16 @@ class ListsTest : public form_test::SkinnedTest {
 protected:
   void SetUp() override {
     SkinnedTest::SetUp();
+    Build();
+  }
+  void UseSkin(const char* name) {
+    skin::TSkinManage::Destroy();
+    data_.reset();
+    std::ifstream file(std::string("Z:" BRINDLE_SKINS_DIR "/") + name + ".skn", std::ios::binary);
+    data_ = form_test::MakeSkinData({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+    ASSERT_FALSE(data_->SkinMissing());
+  }
+  void Build() {
     host::RegisterComponentClass(host::THeaderControl::Info());
     host::RegisterComponentClass(host::TListView::Info());
     form_ = form_test::MakeForm(100, 100, 440, 220);
@@ -219,6 +233,38 @@ TEST_F(ListsTest, SkinningOffAndOnLeavesNoGdiObjects) {
     if (round == 0) start = drawtest::LiveGdiObjects();
   }
   EXPECT_EQ(drawtest::LiveGdiObjects(), start);
+}
+
+class DarkListsTest : public ListsTest {
+protected:
+  void SetUp() override {
+    SkinnedTest::SetUp();
+    UseSkin("dark");
+    Build();
+  }
+  bool Shows(HWND window, COLORREF colour, const RECT& area) const {
+    const host::DibBitmap shot = form_test::ClientShot(window);
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        if (shot.Pixel(x, y) == colour) return true;
+    return false;
+  }
+};
+
+TEST_F(DarkListsTest, RowsTakeTheContentColoursAndCaptionsTheContentText) {
+  const skin::ContentColours& c = data_->Elements().Content;
+  ASSERT_NE(c.Content, skin::kColourNotGiven);
+  const COLORREF content = host::ColourToRgb(c.Content), text = host::ColourToRgb(c.ContentText);
+  HWND list = list_->WindowHandle();
+  const SIZE size = form_test::ClientSize(list);
+  const RECT empty{size.cx - 20, size.cy - 20, size.cx - 19, size.cy - 19};  // right of the columns
+  EXPECT_TRUE(PumpUntil([&] { return Shows(list, content, empty); }));
+  const RECT first_row{0, Item(0).bottom, 200, Item(0).bottom + 20};
+  EXPECT_TRUE(Shows(list, text, first_row)) << "the rows' text";
+  EXPECT_TRUE(Shows(header_->WindowHandle(), text, Item(0))) << "a readable caption on the dark header";
+
+  data_->SetActive(false);
+  EXPECT_TRUE(PumpUntil([&] { return Shows(list, GetSysColor(COLOR_WINDOW), empty); })) << "the list's own colours";
 }
 
 }  // namespace
