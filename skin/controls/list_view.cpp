@@ -30,6 +30,7 @@ void TListViewParts::SkinChanged(const TSkinControl& list) {
 }
 
 void TListViewParts::FollowHeader(const TSkinControl& list) {
+  if (header_ && header_->LifeState == clGone) header_.reset();  // the list made a new one
   if (header_ || !list.Handle) return;
   HWND header = reinterpret_cast<HWND>(SendMessageW(list.Handle, LVM_GETHEADER, 0, 0));
   if (!header) return;
