@@ -36,30 +36,14 @@ void THeaderSection::SetText(std::string v) { text_ = std::move(v); Changed(); }
 void THeaderSection::SetWidth(int v) { width_ = v < 0 ? 0 : v; Changed(); }
 void THeaderSection::SetAlignment(TAlignment v) { alignment_ = v; Changed(); }
 void THeaderSection::SetImageIndex(int v) { image_index_ = v < -1 ? -1 : v; Changed(); }
-void THeaderSection::Changed() { owner_.Header().UpdateSections(); }
-
-int THeaderSection::Index() const {
-  for (int i = 0; i < owner_.Count(); ++i)
-    if (&owner_.Item(i) == this) return i;
-  return -1;
-}
+void THeaderSection::Changed() { header_.UpdateSections(); }
+int THeaderSection::Index() const { return header_.Sections()->IndexOf(this); }
 
 // ---- THeaderSections ----
 
 const ClassInfo& THeaderSections::Info() {
   static const ClassInfo info{"THeaderSections", nullptr, {}};
   return info;
-}
-
-THeaderSection& THeaderSections::AddItem() {
-  THeaderSection& section = *items_.emplace_back(std::make_unique<THeaderSection>(*this));
-  header_.UpdateSections();
-  return section;
-}
-
-void THeaderSections::Clear() {
-  items_.clear();
-  header_.UpdateSections();
 }
 
 // ---- THeaderControl ----

@@ -4,19 +4,19 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "host/controls/alignment.h"
 #include "host/controls/control.h"
+#include "host/controls/owned_items.h"
 #include "host/graphics/image_list.h"
 
 namespace host {
 
-class THeaderSections;
+class THeaderControl;
 
 class THeaderSection : public TPersistent {
 public:
-  explicit THeaderSection(THeaderSections& owner) : owner_(owner) {}
+  explicit THeaderSection(THeaderControl& header) : header_(header) {}
   static const ClassInfo& Info();
   const ClassInfo& Class() const override { return Info(); }
 
@@ -33,31 +33,14 @@ public:
 private:
   void Changed();
 
-  THeaderSections& owner_;
+  THeaderControl& header_;
   std::string text_;
   int width_ = 50;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   int image_index_ = -1;
 };
 
-class THeaderControl;
-
-class THeaderSections : public TCollection {
-public:
-  explicit THeaderSections(THeaderControl& header) : header_(header) {}
-  static const ClassInfo& Info();
-  const ClassInfo& Class() const override { return Info(); }
-
-  int Count() const override { return static_cast<int>(items_.size()); }
-  THeaderSection& Item(int index) const override { return *items_.at(static_cast<size_t>(index)); }
-  THeaderSection& AddItem() override;
-  void Clear() override;
-  THeaderControl& Header() const { return header_; }
-
-private:
-  THeaderControl& header_;
-  std::vector<std::unique_ptr<THeaderSection>> items_;
-};
+class THeaderSections;
 
 class THeaderControl : public TWinControl {
 public:
@@ -89,6 +72,13 @@ private:
   std::unique_ptr<THeaderSections> sections_;
   TImageList* images_ = nullptr;
   std::string images_name_;
+};
+
+class THeaderSections : public TOwnedItems<THeaderSection, THeaderControl, &THeaderControl::UpdateSections> {
+public:
+  using TOwnedItems::TOwnedItems;
+  static const ClassInfo& Info();
+  const ClassInfo& Class() const override { return Info(); }
 };
 
 }  // namespace host

@@ -33,12 +33,12 @@ const ClassInfo& TListColumn::Info() {
 
 void TListColumn::SetCaption(std::string v) {
   caption_ = std::move(v);
-  owner_.View().UpdateColumns();
+  view_.UpdateColumns();
 }
 
 void TListColumn::SetWidth(int v) {
   width_ = v < 0 ? 0 : v;
-  owner_.View().UpdateColumns();
+  view_.UpdateColumns();
 }
 
 // ---- TListColumns ----
@@ -46,17 +46,6 @@ void TListColumn::SetWidth(int v) {
 const ClassInfo& TListColumns::Info() {
   static const ClassInfo info{"TListColumns", nullptr, {}};
   return info;
-}
-
-TListColumn& TListColumns::AddItem() {
-  TListColumn& column = *items_.emplace_back(std::make_unique<TListColumn>(*this));
-  view_.UpdateColumns();
-  return column;
-}
-
-void TListColumns::Clear() {
-  items_.clear();
-  view_.UpdateColumns();
 }
 
 // ---- TListView ----

@@ -8,17 +8,18 @@
 #include <vector>
 
 #include "host/controls/control.h"
+#include "host/controls/owned_items.h"
 #include "host/graphics/image_list.h"
 
 namespace host {
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
-class TListColumns;
+class TListView;
 
 class TListColumn : public TPersistent {
 public:
-  explicit TListColumn(TListColumns& owner) : owner_(owner) {}
+  explicit TListColumn(TListView& view) : view_(view) {}
   static const ClassInfo& Info();
   const ClassInfo& Class() const override { return Info(); }
 
@@ -28,29 +29,12 @@ public:
   void SetWidth(int v);
 
 private:
-  TListColumns& owner_;
+  TListView& view_;
   std::string caption_;
   int width_ = 50;
 };
 
-class TListView;
-
-class TListColumns : public TCollection {
-public:
-  explicit TListColumns(TListView& view) : view_(view) {}
-  static const ClassInfo& Info();
-  const ClassInfo& Class() const override { return Info(); }
-
-  int Count() const override { return static_cast<int>(items_.size()); }
-  TListColumn& Item(int index) const override { return *items_.at(static_cast<size_t>(index)); }
-  TListColumn& AddItem() override;
-  void Clear() override;
-  TListView& View() const { return view_; }
-
-private:
-  TListView& view_;
-  std::vector<std::unique_ptr<TListColumn>> items_;
-};
+class TListColumns;
 
 class TListView : public TWinControl {
 public:
@@ -103,6 +87,13 @@ private:
   TImageList* small_images_ = nullptr;
   std::string small_images_name_;
   int pending_index_ = -1;
+};
+
+class TListColumns : public TOwnedItems<TListColumn, TListView, &TListView::UpdateColumns> {
+public:
+  using TOwnedItems::TOwnedItems;
+  static const ClassInfo& Info();
+  const ClassInfo& Class() const override { return Info(); }
 };
 
 }  // namespace host

@@ -79,26 +79,6 @@ void TSkinListView::Attach(TSkinForm* form, TSkinData* data, bool use_skin_colou
   parts_.Attached(*this);
 }
 
-void TSkinListView::Restore() {
-  TSkinScrollbar::Restore();
-  parts_.Restore(*this);
-}
-
-void TSkinListView::SkinActiveChanged() {
-  TSkinScrollbar::SkinActiveChanged();
-  parts_.Active(*this);
-}
-
-void TSkinListView::AfterMessage(host::TMessage& m) {
-  TSkinScrollbar::AfterMessage(m);
-  parts_.Message(*this, m.Msg);
-}
-
-void TSkinListView::SkinChanged() {
-  parts_.SkinChanged(*this);
-  TSkinScrollbar::SkinChanged();
-}
-
 const host::ClassInfo& TSkinListViewH::Info() {
   static const host::ClassInfo info{"TSkinListViewH", &TSkinScrollbarH::Info(), {}};
   return info;
@@ -108,26 +88,6 @@ void TSkinListViewH::AttachWindow(HWND window, TSkinData* data, TSkinForm* form,
   if (Attached) return;
   TSkinScrollbarH::AttachWindow(window, data, form, canvas);
   parts_.Attached(*this);
-}
-
-void TSkinListViewH::Restore() {
-  TSkinScrollbarH::Restore();
-  parts_.Restore(*this);
-}
-
-void TSkinListViewH::SkinActiveChanged() {
-  TSkinScrollbarH::SkinActiveChanged();
-  parts_.Active(*this);
-}
-
-void TSkinListViewH::AfterMessage(host::TMessage& m) {
-  TSkinScrollbarH::AfterMessage(m);
-  parts_.Message(*this, m.Msg);
-}
-
-void TSkinListViewH::SkinChanged() {
-  parts_.SkinChanged(*this);
-  TSkinScrollbarH::SkinChanged();
 }
 
 }  // namespace skin

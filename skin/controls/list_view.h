@@ -34,44 +34,50 @@ private:
   COLORREF back_ = 0, text_back_ = 0, text_ = 0;
 };
 
-// A host list view.
-class TSkinListView : public TSkinScrollbar {
+// A list-view skinner on either scroll-bar skinner.
+template <class Bars>
+class TSkinListViewOf : public Bars {
 public:
-  explicit TSkinListView(host::TComponent* owner) : TSkinScrollbar(owner, false) {}
-  static const host::ClassInfo& Info();
-  const host::ClassInfo& Class() const override { return Info(); }
-
-  void Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour, host::Canvas* canvas) override;
-  void Restore() override;
-  void AfterMessage(host::TMessage& m) override;
-  void SkinChanged() override;
+  using Bars::Bars;
+  void Restore() override {
+    Bars::Restore();
+    parts_.Restore(*this);
+  }
+  void AfterMessage(host::TMessage& m) override {
+    Bars::AfterMessage(m);
+    parts_.Message(*this, m.Msg);
+  }
+  void SkinChanged() override {
+    parts_.SkinChanged(*this);
+    Bars::SkinChanged();
+  }
   TSkinHeader* Header() const { return parts_.Header(); }
 
 protected:
-  void SkinActiveChanged() override;
+  void SkinActiveChanged() override {
+    Bars::SkinActiveChanged();
+    parts_.Active(*this);
+  }
 
-private:
   TListViewParts parts_;
 };
 
-// A bare list view: the file list of a system dialog.
-class TSkinListViewH : public TSkinScrollbarH {
+// A host list view.
+class TSkinListView : public TSkinListViewOf<TSkinScrollbar> {
 public:
-  using TSkinScrollbarH::TSkinScrollbarH;
+  explicit TSkinListView(host::TComponent* owner) : TSkinListViewOf(owner, false) {}
   static const host::ClassInfo& Info();
   const host::ClassInfo& Class() const override { return Info(); }
+  void Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour, host::Canvas* canvas) override;
+};
 
+// A bare list view: the file list of a system dialog.
+class TSkinListViewH : public TSkinListViewOf<TSkinScrollbarH> {
+public:
+  using TSkinListViewOf::TSkinListViewOf;
+  static const host::ClassInfo& Info();
+  const host::ClassInfo& Class() const override { return Info(); }
   void AttachWindow(HWND window, TSkinData* data, TSkinForm* form, host::Canvas* canvas) override;
-  void Restore() override;
-  void AfterMessage(host::TMessage& m) override;
-  void SkinChanged() override;
-  TSkinHeader* Header() const { return parts_.Header(); }
-
-protected:
-  void SkinActiveChanged() override;
-
-private:
-  TListViewParts parts_;
 };
 
 }  // namespace skin
