@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "form_test_support.h"
@@ -90,13 +88,6 @@ protected:
   void SetUp() override {
     SkinnedTest::SetUp();
     Build();
-  }
-  void UseSkin(const char* name) {
-    skin::TSkinManage::Destroy();
-    data_.reset();
-    std::ifstream file(std::string("Z:" BRINDLE_SKINS_DIR "/") + name + ".skn", std::ios::binary);
-    data_ = form_test::MakeSkinData({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
-    ASSERT_FALSE(data_->SkinMissing());
   }
   void Build() {
     host::RegisterComponentClass(host::THeaderControl::Info());
@@ -239,7 +230,9 @@ class DarkListsTest : public ListsTest {
 protected:
   void SetUp() override {
     SkinnedTest::SetUp();
-    UseSkin("dark");
+    skin::TSkinManage::Destroy();
+    data_ = form_test::MakeSkinData(form_test::SkinPackage("dark"));
+    ASSERT_FALSE(data_->SkinMissing());
     Build();
   }
   bool Shows(HWND window, COLORREF colour, const RECT& area) const {
