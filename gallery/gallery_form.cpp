@@ -1,5 +1,6 @@
 #include "gallery/gallery_form.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -67,6 +68,7 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
 
 void TGalleryForm::Loaded() {
   TForm::Loaded();
+  Pages = host::Bind<host::TPageControl>(*this, "Pages");
   PushButton = host::Bind<host::TButton>(*this, "PushButton");
   DefaultButton = host::Bind<host::TButton>(*this, "DefaultButton");
   DisabledButton = host::Bind<host::TButton>(*this, "DisabledButton");
@@ -94,6 +96,8 @@ void TGalleryForm::Loaded() {
   GroupBox1 = host::Bind<host::TGroupBox>(*this, "GroupBox1");
   GroupEdit = host::Bind<host::TEdit>(*this, "GroupEdit");
   CaptionPanel = host::Bind<host::TPanel>(*this, "CaptionPanel");
+  TabsBottom = host::Bind<host::TTabControl>(*this, "TabsBottom");
+  TabsLeft = host::Bind<host::TTabControl>(*this, "TabsLeft");
   StatusBar1 = host::Bind<host::TStatusBar>(*this, "StatusBar1");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
   MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
@@ -107,6 +111,23 @@ void TGalleryForm::Loaded() {
   host::StringList lines;
   for (int i = 1; i <= kListLines; ++i) lines.push_back("List line " + std::to_string(i));
   LongList->SetItems(lines);
+}
+
+void TGalleryForm::WndProc(host::TMessage& m) {
+  TForm::WndProc(m);
+  if (m.Msg == WM_SIZE && Pages) FitPages();
+}
+
+void TGalleryForm::FitPages() {
+  RECT client;
+  GetClientRect(WindowHandle(), &client);
+  int bottom = client.bottom;
+  if (StatusBar1->HandleAllocated() && IsWindowVisible(StatusBar1->WindowHandle())) {
+    RECT bar;
+    GetWindowRect(StatusBar1->WindowHandle(), &bar);
+    bottom -= bar.bottom - bar.top;
+  }
+  Pages->SetBounds(0, 0, client.right, std::max(bottom, 0));
 }
 
 void TGalleryForm::MakeMenuImages() {

@@ -8,6 +8,7 @@
 #include "host/controls/listbox.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
+#include "host/controls/page_control.h"
 #include "host/controls/panel.h"
 #include "host/controls/scrollbar.h"
 #include "host/controls/speed_button.h"
@@ -35,6 +36,8 @@ public:
   // Lines in the long list.
   static constexpr int kListLines = 200;
 
+  // One page for each family of controls.
+  host::TPageControl* Pages = nullptr;
   host::TButton* PushButton = nullptr;
   host::TButton* DefaultButton = nullptr;
   host::TButton* DisabledButton = nullptr;
@@ -62,6 +65,8 @@ public:
   host::TGroupBox* GroupBox1 = nullptr;
   host::TEdit* GroupEdit = nullptr;
   host::TPanel* CaptionPanel = nullptr;
+  host::TTabControl* TabsBottom = nullptr;
+  host::TTabControl* TabsLeft = nullptr;
   host::TStatusBar* StatusBar1 = nullptr;
   skin::TSkinData* SkinData1 = nullptr;
   host::TMainMenu* MainMenu1 = nullptr;
@@ -77,6 +82,9 @@ public:
   // Shows the package at the path and again each time it changes on disk; a
   // package refused then leaves the skin before, and the status bar says why.
   void WatchSkin(const std::string& path);
+
+protected:
+  void WndProc(host::TMessage& msg) override;
 
 private:
   void PushClick(host::TComponent* sender);
@@ -99,6 +107,8 @@ private:
   void ShowWatchStatus(const std::string& text);
   void ShowSkinning();
   void ShowTitle();
+  // The pages fill the client area above the status bar, whatever the frame leaves.
+  void FitPages();
 
   std::string watched_;
 };

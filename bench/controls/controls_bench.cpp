@@ -1,8 +1,9 @@
 // Times the gallery's controls with skinning off and on, in one run:
 // one push button's repaint, the check boxes and radio group's repaint, the
 // whole client area's repaint, 100 lines of scrolling the long list through
-// its scroll bar, and 100 steps of a progress bar, each shown at once. Skinning is switched on and off for a few rounds,
-// each side measured in every round.
+// its scroll bar, 100 steps of a progress bar, each shown at once, and a
+// switch to another page and back. Each is measured on its own page. Skinning
+// is switched on and off for a few rounds, each side measured in every round.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -36,19 +37,40 @@ HWND Child(const TGalleryForm& form, const char* name) {
   return control ? control->WindowHandle() : nullptr;
 }
 
+// The page that holds the control, shown and painted.
+void ShowPageOf(TGalleryForm& form, const char* name) {
+  auto* control = dynamic_cast<host::TControl*>(form.FindComponent(name));
+  for (host::TControl* c = control; c; c = c->Parent())
+    if (auto* page = dynamic_cast<host::TTabSheet*>(c)) form.Pages->SetActivePage(page);
+  UpdateWindow(form.WindowHandle());
+  Pump(50);
+}
+
+// The rectangle from one control's top-left to another's bottom-right, in the form's client area.
+RECT Span(const TGalleryForm& form, const char* first, const char* last) {
+  RECT a, b;
+  GetWindowRect(Child(form, first), &a);
+  GetWindowRect(Child(form, last), &b);
+  RECT r{a.left, a.top, b.right, b.bottom};
+  MapWindowPoints(nullptr, form.WindowHandle(), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 // One figure per row, in the order of the table; -1 for a control not found.
 std::vector<double> Measure(TGalleryForm& form) {
   const HWND button = Child(form, "PushButton");
   const HWND list = Child(form, "LongList");
   const HWND progress = Child(form, "ProgressPart");
   constexpr UINT kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
+  std::vector<double> rows;
+  ShowPageOf(form, "PushButton");
   // The left column below the speed buttons: five check boxes and the radio group.
-  const RECT checks{0, 140, 204, 356};
-  return {
-      button ? MicrosPerCall([&] { RedrawWindow(button, nullptr, nullptr, kRepaint | RDW_FRAME); }, 1, kSeconds) : -1,
-      MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), &checks, nullptr, kRepaint); }, 1, kSeconds),
-      MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), nullptr, nullptr, kRepaint); }, 1, kSeconds),
-      list ? MicrosPerCall([&] {
+  const RECT checks = Span(form, "CheckUnchecked", "RadioGroup1");
+  rows.push_back(button ? MicrosPerCall([&] { RedrawWindow(button, nullptr, nullptr, kRepaint | RDW_FRAME); }, 1, kSeconds) : -1);
+  rows.push_back(MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), &checks, nullptr, kRepaint); }, 1, kSeconds));
+  rows.push_back(MicrosPerCall([&] { RedrawWindow(form.WindowHandle(), nullptr, nullptr, kRepaint); }, 1, kSeconds));
+  ShowPageOf(form, "LongList");
+  rows.push_back(list ? MicrosPerCall([&] {
         SendMessageW(list, WM_VSCROLL, SB_TOP, 0);
         for (int i = 0; i < 100; ++i) {
           SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
@@ -56,14 +78,22 @@ std::vector<double> Measure(TGalleryForm& form) {
           UpdateWindow(form.WindowHandle());
         }
         SendMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
-      }, 1, kSeconds) : -1,
-      progress ? MicrosPerCall([&] {
+      }, 1, kSeconds) : -1);
+  ShowPageOf(form, "ProgressPart");
+  rows.push_back(progress ? MicrosPerCall([&] {
         for (int i = 1; i <= 100; ++i) {
           SendMessageW(progress, PBM_SETPOS, static_cast<WPARAM>(i), 0);
           UpdateWindow(progress);
         }
-      }, 1, kSeconds) : -1,
-  };
+      }, 1, kSeconds) : -1);
+  // The user's click on a tab: the page control changes the page and the new one paints.
+  rows.push_back(MicrosPerCall([&] {
+    for (int page : {1, 0}) {
+      form.Pages->SetTabIndex(page);
+      RedrawWindow(form.Pages->WindowHandle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+  }, 1, kSeconds));
+  return rows;
 }
 
 // Skinning on or off as asked, waiting until the form's skinner runs or is
@@ -91,7 +121,7 @@ int main() {
   form->Show();
   Pump(500);
   bool skinned = true;
-  const auto rows = bench::Interleave(kRounds, 5, [&](bool on) {
+  const auto rows = bench::Interleave(kRounds, 6, [&](bool on) {
     if (!Switch(*form, on)) skinned = false;
     return Measure(*form);
   });
@@ -106,6 +136,7 @@ int main() {
   bench::PrintRow("the whole client area's repaint", rows[2], 1.2);
   bench::PrintRow("100 lines of the long list's scrolling", rows[3], 1.2);
   bench::PrintRow("100 steps of a progress bar", rows[4], 1.3);
+  bench::PrintRow("a switch to another page and back", rows[5], 1.3);
   form->SkinData1->SetActive(false);
   Pump(500);
   return 0;

@@ -1,7 +1,7 @@
 // Times the skinned frame of a 1024x768 window side by side with the same
 // window under the system's own frame: a full frame repaint and a full resize
 // cycle; then the launcher's start-up to its first painted frame, skinned and
-// with --no-skin.
+// with --no-skin, and the memory it holds once shown.
 #include <windows.h>
 
 #include <algorithm>
@@ -19,6 +19,7 @@
 #include "skin/draw/scratch_bitmap.h"
 #include "skin/form/skin_form.h"
 #include "skin/manager/skin_manage.h"
+#include "unix_memory.h"
 
 namespace {
 
@@ -275,14 +276,18 @@ bool FrameFigures(Figures& figures) {
 }
 
 // Milliseconds from CreateProcess to the launcher's caption bar showing on
-// the screen: its middle pixel differs from the empty desktop's.
-double StartUp(const wchar_t* arguments) {
+// the screen: its middle pixel differs from the empty desktop's. With
+// `memory` (two entries), the launcher's memory is read twice after that.
+double StartUp(const wchar_t* arguments, UnixMemory* memory = nullptr) {
   HDC screen = GetDC(nullptr);
   std::wstring command = L"\"" + std::wstring(BRINDLE_LAUNCHER_W) + L"\" " + arguments;
   STARTUPINFOW si{sizeof(si)};
   PROCESS_INFORMATION pi{};
   const double start = Now();
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+  // Started in its own folder, as a user starts it, beside its language files.
+  std::wstring folder = BRINDLE_LAUNCHER_W;
+  folder.resize(folder.find_last_of(L"\\/"));
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) {
     ReleaseDC(nullptr, screen);
     return -1;
   }
@@ -298,6 +303,14 @@ double StartUp(const wchar_t* arguments) {
       }
     }
     Sleep(1);
+  }
+  // Read one second after the caption showed, and again once settled.
+  if (memory && shown >= 0) {
+    const wchar_t* marker = arguments[0] ? arguments : L"BrindleLauncher.exe";
+    Sleep(1000);
+    memory[0] = UnixMemoryOf(L"BrindleLauncher.exe", marker);
+    Sleep(3000);
+    memory[1] = UnixMemoryOf(L"BrindleLauncher.exe", marker);
   }
   TerminateProcess(pi.hProcess, 0);
   WaitForSingleObject(pi.hProcess, 5000);
@@ -324,6 +337,33 @@ int main() {
   const Comparison start = Interleave(12, [](bool skinned) { return StartUp(skinned ? L"" : L"--no-skin"); });
   bench::PrintHeader("launcher start-up to its painted caption, milliseconds", "--no-skin", "skinned");
   bench::PrintRow("start-up", start, 1.03);
+
+  // The median of a few runs each: memory settles the same way every time.
+  std::vector<double> figures[2][2][2];  // [skinned][settled][committed, resident]
+  for (int round = 0; round < 3; ++round)
+    for (const int skinned : {0, 1}) {
+      UnixMemory m[2];
+      if (StartUp(skinned ? L"" : L"--no-skin", m) < 0 || !m[0].found || !m[1].found) continue;
+      for (int settled : {0, 1}) {
+        figures[skinned][settled][0].push_back(static_cast<double>(m[settled].committed) / (1 << 20));
+        figures[skinned][settled][1].push_back(static_cast<double>(m[settled].resident) / (1 << 20));
+      }
+    }
+  if (figures[0][0][0].empty() || figures[1][0][0].empty()) return 0;
+  const auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+  };
+  std::printf("\nThe launcher's memory, MiB, median of %zu runs:\n", figures[1][0][0].size());
+  std::printf("  %-34s %10s %10s %10s   goal\n", "", "--no-skin", "skinned", "more");
+  const char* rows[2][2] = {{"committed, 1 s after showing", "resident, 1 s after showing"},
+                            {"committed, 4 s after showing", "resident, 4 s after showing"}};
+  for (int settled : {0, 1})
+    for (int kind : {0, 1}) {
+      const double off = median(figures[0][settled][kind]), on = median(figures[1][settled][kind]);
+      std::printf("  %-34s %10.1f %10.1f %10.1f   %s\n", rows[settled][kind], off, on, on - off,
+                  kind == 0 ? "at most 8" : "");
+    }
   skin::FreeScratchBitmap();
   return 0;
 }

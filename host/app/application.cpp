@@ -17,6 +17,7 @@
 #include "host/controls/listbox.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
+#include "host/controls/page_control.h"
 #include "host/controls/panel.h"
 #include "host/controls/progressbar.h"
 #include "host/controls/scrollbar.h"
@@ -24,6 +25,7 @@
 #include "host/controls/spin_edit.h"
 #include "host/controls/trackbar.h"
 #include "host/controls/status_bar.h"
+#include "host/controls/tab_set.h"
 #include "host/controls/updown.h"
 #include "host/core/text.h"
 #include "host/dialogs/find_dialog.h"
@@ -63,6 +65,7 @@ void TApplication::Initialize() {
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
         &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(),
+        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info(),
         &THeaderControl::Info(), &TListView::Info()})
     RegisterComponentClass(*c);
 }

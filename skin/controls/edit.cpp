@@ -49,12 +49,7 @@ void TSkinEdit::AfterMessage(host::TMessage& m) {
   }
 }
 
-TSkinUpDown* TSkinEdit::UpDown() const {
-  if (!spin_window_ || !FormSkinner) return nullptr;
-  for (TSkinControl* s : FormSkinner->FControls)
-    if (s->Window() == spin_window_ && s->LifeState != clGone) return dynamic_cast<TSkinUpDown*>(s);
-  return nullptr;
-}
+TSkinUpDown* TSkinEdit::UpDown() const { return FindUpDownSkinner(FormSkinner, spin_window_); }
 
 void TSkinEdit::FindSpinButton() {
   if (UpDown() || !FormSkinner || !(SkinData->SkinControls() & Bit(xcSpin))) return;

@@ -15,6 +15,9 @@
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/size_grip.h"
 #include "skin/controls/status_bar.h"
+#include "skin/controls/tab.h"
+#include "skin/controls/tab_set.h"
+#include "skin/controls/tab_sheet.h"
 #include "skin/controls/track_bar.h"
 #include "skin/controls/up_down.h"
 #include "skin/form/skin_form.h"
@@ -86,6 +89,9 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
     case TSkinnerClass::StatusBar: return Make<TSkinStatusBar>(r, form);
     case TSkinnerClass::GroupBox: return Make<TSkinGroupBox>(r, form);
     case TSkinnerClass::Box: return r.control ? Make<TSkinBox>(r, form) : nullptr;
+    case TSkinnerClass::Tab: return Make<TSkinTab>(r, form);
+    case TSkinnerClass::Tab31: return r.control ? Make<TSkinTab31>(r, form) : nullptr;
+    case TSkinnerClass::TabSheet: return r.control ? Make<TSkinTabSheet>(r, form) : nullptr;
     default: return nullptr;
   }
 }

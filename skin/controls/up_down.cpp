@@ -8,6 +8,7 @@
 #include "host/graphics/dib_bitmap.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/single_frame.h"
+#include "skin/form/skin_form.h"
 
 namespace skin {
 namespace {
@@ -21,6 +22,13 @@ void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
 }
 
 }  // namespace
+
+TSkinUpDown* FindUpDownSkinner(const TSkinForm* form, HWND window) {
+  if (!form || !window) return nullptr;
+  for (TSkinControl* s : form->FControls)
+    if (s->Window() == window && s->LifeState != clGone) return dynamic_cast<TSkinUpDown*>(s);
+  return nullptr;
+}
 
 void DrawSmallArrow(HDC dc, int x, int y, int kind, COLORREF colour) {
   POINT p[3];

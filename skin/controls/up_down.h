@@ -19,6 +19,9 @@ private:
   void PaintClient(HDC dc);
 };
 
+// The spin skinner the form skinner holds for the window while both live, else none.
+TSkinUpDown* FindUpDownSkinner(const TSkinForm* form, HWND window);
+
 // A small filled arrow centred on (x, y): kind 0 up, 1 down, 2 left, 3 right.
 void DrawSmallArrow(HDC dc, int x, int y, int kind, COLORREF colour);
 

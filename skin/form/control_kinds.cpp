@@ -71,6 +71,7 @@ TFixedDecision DecideFixed(const TFixedFacts& f, std::uint32_t sc, bool has_tabs
   const std::string_view n = f.name;
   if (n == "TTABSET" && Has(sc, xcTab) && has_tabs) return {S::Tab31};
   if (n == "TTABBEDNOTEBOOK" && Has(sc, xcTab) && has_tabs) return {S::Tab};
+  if (n == "TTABSHEET" && Has(sc, xcTab)) return {S::TabSheet, true};
   if (n == "TMVCPANEL") return {S::None, false, TFixedFollow::Components};
   if (Is(n, {"TUPDOWN", "TSPINBUTTON"}) && Has(sc, xcSpin)) return {S::UpDown};
   if (n == "TMEDIAPLAYER" && Has(sc, xcButton)) return {S::MediaPlayer};

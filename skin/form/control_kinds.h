@@ -18,7 +18,7 @@ namespace skin {
 enum class TSkinnerClass {
   None, Button, BitButton, PngBitButton, MenuButton, SpeedButton, CheckBox, RadioButton, GroupBox, Box, BoxH,
   Tab, Tab31, MediaPlayer, Scrollbar, SingleScrollbar, ComBox, Edit, UpDown, TrackBar, Progress, Sizer,
-  ObjImageCheck, ObjImageRadio, ObjImageCx, AdvPage, ListView, StatusBar, Header,
+  ObjImageCheck, ObjImageRadio, ObjImageCx, AdvPage, ListView, StatusBar, TabSheet, Header,
 };
 
 // What a kind word of Skin3rd asks for.

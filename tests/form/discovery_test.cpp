@@ -45,6 +45,10 @@ TEST(FixedRules, FirstMatchWinsInTheirOrder) {
 
   EXPECT_EQ(DecideFixed({"TTABSET"}, kAll, false).skinner, TSkinnerClass::None);  // no Tabs element
   EXPECT_EQ(DecideFixed({"TTABSET"}, kAll, true).skinner, TSkinnerClass::Tab31);
+  const TFixedDecision sheet = DecideFixed({"TTABSHEET"}, kAll, false);  // the page is filled without a Tabs element
+  EXPECT_EQ(sheet.skinner, TSkinnerClass::TabSheet);
+  EXPECT_TRUE(sheet.use_skin_colour);
+  EXPECT_EQ(DecideFixed({"TTABSHEET"}, kAll & ~Bit(xcTab), true).skinner, TSkinnerClass::None);
   EXPECT_EQ(DecideFixed({"TUPDOWN"}, kAll, true).skinner, TSkinnerClass::UpDown);
   const TFixedDecision status = DecideFixed({"TSTATUSBAR"}, kAll, true);
   EXPECT_EQ(status.skinner, TSkinnerClass::StatusBar);

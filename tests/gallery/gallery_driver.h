@@ -23,11 +23,14 @@ public:
   DWORD Id() const { return process_.dwProcessId; }
   // A visible top-level window of the program, by class; null when none comes.
   HWND TopLevel(const wchar_t* cls, int timeout_ms = 5000) const;
-  // The form's own child windows: all by class, of one class, or one by text or style.
+  // The form's controls, on whichever page they lie: all by class, of one
+  // class, or one by text or style.
   std::map<std::wstring, std::vector<HWND>> Children() const;
   std::vector<HWND> Children(const wchar_t* cls) const;
   HWND Child(const wchar_t* cls, const std::wstring& text) const;
   HWND Child(const wchar_t* cls, DWORD style_mask, DWORD style) const;
+  // Clicks the tab of the page with that caption; true once that page shows.
+  bool ShowPage(const wchar_t* caption) const;
 
 private:
   PROCESS_INFORMATION process_{};

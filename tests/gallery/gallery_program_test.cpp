@@ -93,13 +93,15 @@ TEST(GalleryProgram, StartsSkinnedWithEveryControl) {
   ASSERT_NE(spin, nullptr);
   const HWND up_down = GetTopWindow(spin);
   ASSERT_EQ(ClassOf(up_down), L"msctls_updown32");
-  EXPECT_TRUE(skinned(up_down));
+  // The spin edit finds its arrows when it first paints, on its page.
+  ASSERT_TRUE(gallery.ShowPage(L"Text"));
+  EXPECT_TRUE(tour::WaitUntil([&] { return skinned(up_down); }));
 
   // A shown overlay lies exactly over each real bar.
   ASSERT_NE(memo, nullptr);
   std::vector<RECT> overlays;
   for (HWND o : children[L"TWScrollbar"])
-    if (IsWindowVisible(o)) overlays.push_back(ScreenRect(o));
+    if (GetWindowLongW(o, GWL_STYLE) & WS_VISIBLE) overlays.push_back(ScreenRect(o));  // on any page
   const std::pair<const char*, RECT> bars[] = {
       {"list", NonClientBar(list, true)},
       {"memo, vertical", NonClientBar(memo, true)},

@@ -81,10 +81,17 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Steps step;
   ASSERT_TRUE(tour::DragByCaption(form, {60, 40})) << "the window follows its caption";
 
+  step("a click on a page's tab shows that page and hides the one before");
+  HWND buttons_page = FindWindowExW(FindWindowExW(form, nullptr, WC_TABCONTROLW, nullptr), nullptr, L"TTabSheet", L"Buttons");
+  ASSERT_TRUE(buttons_page && IsWindowVisible(buttons_page));
+  ASSERT_TRUE(gallery.ShowPage(L"Lists"));
+  EXPECT_FALSE(IsWindowVisible(buttons_page));
+
   step("the long list's scroll bar");
   HWND list = gallery.Children(L"ListBox").at(0);
   tour::ExpectScrolling(tour::NonClientBar(list, true), [&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); });
 
+  ASSERT_TRUE(gallery.ShowPage(L"Text"));
   step("the memo's scroll bars");
   HWND memo = gallery.Child(L"Edit", ES_MULTILINE, ES_MULTILINE);
   tour::ExpectScrolling(tour::NonClientBar(memo, true), [&] { return SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0); });
@@ -97,12 +104,14 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Click(tour::Centre(tour::NonClientBar(memo, false).second_arrow));
   EXPECT_TRUE(tour::WaitUntil([&] { return line_start() < unscrolled; })) << "the right arrow scrolls sideways";
 
+  ASSERT_TRUE(gallery.ShowPage(L"Ranges"));
   step("the scroll-bar controls");
   for (DWORD kind : {static_cast<DWORD>(SBS_VERT), static_cast<DWORD>(SBS_HORZ)}) {
     HWND bar = gallery.Child(L"ScrollBar", SBS_VERT, kind);
     tour::ExpectScrolling(tour::ControlBar(bar), [&] { return SendMessageW(bar, SBM_GETPOS, 0, 0); });
   }
 
+  ASSERT_TRUE(gallery.ShowPage(L"Text"));
   step("the drop-down list combo: dropped by its button, an item chosen by mouse");
   HWND combo = gallery.Child(L"ComboBox", 3, CBS_DROPDOWNLIST);
   const RECT box = tour::ScreenRect(combo);
@@ -133,6 +142,7 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Click({(arrows.left + arrows.right) / 2, arrows.bottom - 4});
   EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(spin) == L"25"; })) << "the down button counts down";
 
+  ASSERT_TRUE(gallery.ShowPage(L"Buttons"));
   step("the push button shows a message box, closed with its button");
   HWND message = Opens(gallery, L"TMessageForm", tour::Centre(tour::ScreenRect(gallery.Child(L"Button", L"Push"))));
   ASSERT_NE(message, nullptr);
@@ -204,6 +214,7 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
     EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(dialog); }));
   }
 
+  ASSERT_TRUE(gallery.ShowPage(L"Ranges"));
   step("the track bars: the arrow keys and a drag of the thumb move them");
   for (const DWORD vertical : {0ul, static_cast<DWORD>(TBS_VERT)}) {
     HWND track = gallery.Child(TRACKBAR_CLASSW, TBS_VERT, vertical);
@@ -242,6 +253,7 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Keys({'M'});
   EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(status, SB_ISSIMPLE, 0, 0) == FALSE; }));
 
+  ASSERT_TRUE(gallery.ShowPage(L"Containers"));
   step("the group box: a click into its edit, then typing there");
   HWND group_box = gallery.Child(L"TGroupBox", L"Group box");
   ASSERT_NE(group_box, nullptr);
@@ -253,6 +265,27 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Keys({VK_SHIFT, VK_HOME});
   tour::Type(L"Typed in the group");
   EXPECT_TRUE(tour::WaitUntil([&] { return TextOf(group_edit) == L"Typed in the group"; }));
+
+  step("the bottom tabs' scroll arrows: the right one moves the tabs along, the left one back");
+  HWND tabs = gallery.Child(WC_TABCONTROLW, TCS_BOTTOM | TCS_VERTICAL, TCS_BOTTOM);
+  ASSERT_NE(tabs, nullptr);
+  HWND tab_arrows = FindWindowExW(tabs, nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_TRUE(tab_arrows && IsWindowVisible(tab_arrows)) << "more tabs than room";
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(tabs));
+    EXPECT_TRUE(Skinned(tab_arrows));
+  }
+  const auto first_tab_left = [&] {
+    const tour::Remote<RECT> rect(tabs, RECT{});
+    SendMessageW(tabs, TCM_GETITEMRECT, 0, rect.Address());
+    return static_cast<LRESULT>(rect.Read().left);
+  };
+  const LRESULT unscrolled_tabs = first_tab_left();
+  const RECT spin_box = tour::ScreenRect(tab_arrows);
+  tour::Click({spin_box.right - 4, (spin_box.top + spin_box.bottom) / 2});
+  EXPECT_LT(tour::Steady(first_tab_left), unscrolled_tabs) << "the tabs move left";
+  tour::Click({spin_box.left + 4, (spin_box.top + spin_box.bottom) / 2});
+  EXPECT_EQ(tour::Steady(first_tab_left), unscrolled_tabs) << "and back";
 
   step("the window's corner dragged in and back out: the window and its shape follow");
   const RECT unsized = tour::ScreenRect(form);
@@ -283,6 +316,7 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Click(tour::Centre(tour::ScreenRect(GetDlgItem(dialog, IDCANCEL))));
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(dialog); }));
 
+  ASSERT_TRUE(gallery.ShowPage(L"Lists"));
   step("the menu bar by keys: View, Long list hides the list and shows it again");
   tour::Keys({VK_MENU, 'V'});
   tour::Keys({'L'});

@@ -9,9 +9,15 @@
 #include <sstream>
 #include <string>
 
-#include "launcher_driver.h"
-
 namespace {
+
+// Linux keeps command lines as UTF-8.
+std::wstring FromUtf8(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+  return out;
+}
 
 // /proc files have no size; they are read until they end.
 std::string ReadAll(const std::wstring& path) {
@@ -56,7 +62,7 @@ UnixMemory UnixMemoryOf(std::wstring_view program, std::wstring_view marker) {
     const std::wstring dir = L"Z:\\proc\\" + name;
     std::string command = ReadAll(dir + L"\\cmdline");
     std::replace(command.begin(), command.end(), '\0', ' ');
-    const std::wstring wide = Utf16(command);
+    const std::wstring wide = FromUtf8(command);
     if (wide.find(program) == std::wstring::npos || wide.find(marker) == std::wstring::npos) continue;
     const UnixMemory m = Read(dir);
     if (m.committed >= best.committed) best = m;
