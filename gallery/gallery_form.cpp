@@ -59,7 +59,7 @@ host::NotifyEvent TGalleryForm::FindMethod(std::string_view name) {
       {"LastLineClick", &TGalleryForm::LastLineClick}, {"FindClick", &TGalleryForm::FindClick},
       {"FindNextClick", &TGalleryForm::FindNextClick}, {"FontClick", &TGalleryForm::FontClick},
       {"MessageBoxClick", &TGalleryForm::MessageBoxClick},
-      {"SimpleStatusClick", &TGalleryForm::SimpleStatusClick},
+      {"SimpleStatusClick", &TGalleryForm::SimpleStatusClick}, {"TabSetChange", &TGalleryForm::TabSetChange},
   };
   for (const auto& [handler_name, handler] : kHandlers)
     if (handler_name == name) return [this, handler](host::TComponent* sender) { (this->*handler)(sender); };
@@ -98,6 +98,7 @@ void TGalleryForm::Loaded() {
   CaptionPanel = host::Bind<host::TPanel>(*this, "CaptionPanel");
   TabsBottom = host::Bind<host::TTabControl>(*this, "TabsBottom");
   TabsLeft = host::Bind<host::TTabControl>(*this, "TabsLeft");
+  TabSet1 = host::Bind<host::TTabSet>(*this, "TabSet1");
   StatusBar1 = host::Bind<host::TStatusBar>(*this, "StatusBar1");
   SkinData1 = host::Bind<skin::TSkinData>(*this, "SkinData1");
   MainMenu1 = host::Bind<host::TMainMenu>(*this, "MainMenu1");
@@ -111,6 +112,13 @@ void TGalleryForm::Loaded() {
   host::StringList lines;
   for (int i = 1; i <= kListLines; ++i) lines.push_back("List line " + std::to_string(i));
   LongList->SetItems(lines);
+}
+
+// The panel below says which sheet the tab set chose.
+void TGalleryForm::TabSetChange(host::TComponent*) {
+  const int index = TabSet1->TabIndex();
+  if (index >= 0 && index < static_cast<int>(TabSet1->Tabs().size()))
+    CaptionPanel->SetCaption("Tab set: " + TabSet1->Tabs()[static_cast<size_t>(index)]);
 }
 
 void TGalleryForm::WndProc(host::TMessage& m) {

@@ -14,6 +14,7 @@
 #include "host/controls/speed_button.h"
 #include "host/controls/spin_edit.h"
 #include "host/controls/status_bar.h"
+#include "host/controls/tab_set.h"
 #include "host/dialogs/find_dialog.h"
 #include "host/dialogs/font_dialog.h"
 #include "host/dialogs/open_dialog.h"
@@ -67,6 +68,7 @@ public:
   host::TPanel* CaptionPanel = nullptr;
   host::TTabControl* TabsBottom = nullptr;
   host::TTabControl* TabsLeft = nullptr;
+  host::TTabSet* TabSet1 = nullptr;
   host::TStatusBar* StatusBar1 = nullptr;
   skin::TSkinData* SkinData1 = nullptr;
   host::TMainMenu* MainMenu1 = nullptr;
@@ -93,6 +95,7 @@ private:
   void ExitClick(host::TComponent* sender);
   void ShowListClick(host::TComponent* sender);
   void SimpleStatusClick(host::TComponent* sender);
+  void TabSetChange(host::TComponent* sender);
   void TitleClick(host::TComponent* sender);
   void SkinInfoClick(host::TComponent* sender);
   void AboutClick(host::TComponent* sender);

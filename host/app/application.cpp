@@ -15,6 +15,7 @@
 #include "host/controls/header_control.h"
 #include "host/controls/list_view.h"
 #include "host/controls/listbox.h"
+#include "host/controls/media_player.h"
 #include "host/controls/memo.h"
 #include "host/controls/menu_button.h"
 #include "host/controls/page_control.h"
@@ -65,7 +66,7 @@ void TApplication::Initialize() {
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
         &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(),
-        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info(),
+        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info(), &TMediaPlayer::Info(),
         &THeaderControl::Info(), &TListView::Info()})
     RegisterComponentClass(*c);
 }

@@ -50,6 +50,11 @@ public:
   TColor Color() const { return color_; }
   void SetColor(int color) { color_ = color; }
   TFont* Font() const { return font_.get(); }
+  // The hint text and whether the control shows it under the resting mouse.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string hint) { hint_ = std::move(hint); }
+  bool ShowHint() const { return show_hint_; }
+  void SetShowHint(bool on) { show_hint_ = on; }
   int TabOrder() const { return tab_order_; }
   void SetTabOrder(int order) { tab_order_ = order; }
   // The context menu, set by pointer or by name in a stored form.
@@ -84,6 +89,8 @@ protected:
   bool enabled_ = true;
   TColor color_ = clBtnFace;
   int tab_order_ = -1;
+  std::string hint_;
+  bool show_hint_ = false;
 
 private:
   friend class TWinControl;

@@ -49,6 +49,26 @@ bool TBitmap::LoadFromResource(HINSTANCE instance, const wchar_t* name) {
   return LoadFromBytes(bytes);
 }
 
+// The stored image is written as a BMP file of the picture's own depth.
+void TBitmap::Assign(const DibBitmap& picture) {
+  Clear();
+  if (picture.Empty()) return;
+  dib_ = picture.Clone();
+  const auto rows = static_cast<DWORD>(picture.Stride()) * static_cast<DWORD>(picture.Height());
+  BITMAPINFOHEADER info{sizeof(info), picture.Width(), picture.Height(), 1,
+                        static_cast<WORD>(picture.BytesPerPixel() * 8), BI_RGB, rows};
+  const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info);
+  const BITMAPFILEHEADER file{0x4D42, offset + rows, 0, 0, offset};
+  const DWORD length = offset + rows;
+  data_.resize(4 + offset + rows);
+  std::memcpy(data_.data(), &length, sizeof(length));
+  std::memcpy(data_.data() + 4, &file, sizeof(file));
+  std::memcpy(data_.data() + 4 + sizeof(file), &info, sizeof(info));
+  for (int y = 0; y < picture.Height(); ++y)  // bottom row first
+    std::memcpy(data_.data() + 4 + offset + static_cast<size_t>(y) * picture.Stride(),
+                picture.ScanLine(picture.Height() - 1 - y), static_cast<size_t>(picture.Stride()));
+}
+
 void TBitmap::Clear() {
   dib_ = DibBitmap();
   data_.clear();

@@ -21,6 +21,9 @@ public:
   // (as stored forms write pictures). False and an empty picture otherwise.
   bool LoadFromBytes(std::span<const std::uint8_t> bytes);
   bool LoadFromResource(HINSTANCE instance, const wchar_t* name);
+  // Takes a copy of the picture (a skin handing a control its pictures);
+  // the copy keeps the picture's transparency settings.
+  void Assign(const DibBitmap& picture);
   void Clear();
 
   // The stored-form image: the BMP file behind its length.
@@ -33,6 +36,9 @@ public:
   int Height() const { return dib_.Height(); }
   bool Empty() const { return dib_.Empty(); }
   COLORREF TransparentColor() const { return dib_.TransparentColour(); }
+  void SetTransparentColor(COLORREF colour) { dib_.SetTransparentColour(colour); }
+  bool Transparent() const { return dib_.Transparent(); }
+  void SetTransparent(bool on) { dib_.SetTransparent(on); }
 
 private:
   DibBitmap dib_;

@@ -334,6 +334,17 @@ std::wstring GetTextProp(const host::TPersistent* component, std::string_view na
   return host::Widen(std::get<std::string>(prop->get(*component)));
 }
 
+std::string GetSetPropText(const host::TPersistent* component, std::string_view name) {
+  if (!component) return {};
+  const host::PropInfo* prop = component->Class().FindProp(name);
+  if (!prop || !prop->get || prop->kind != host::PropKind::Set) return {};
+  const host::Value value = prop->get(*component);
+  std::string text = "[";
+  for (const std::string& member : std::get<host::SetOf>(value).members)
+    text += (text.size() > 1 ? "," : "") + member;
+  return text + "]";
+}
+
 host::TPersistent* GetObjectProp(const host::TPersistent* component, std::string_view name,
                                  const host::ClassInfo& cls) {
   if (!component) return nullptr;

@@ -136,6 +136,9 @@ private:
 int GetIntProp(const host::TPersistent* component, std::string_view name);  // -1 when missing
 std::string GetEnumPropText(const host::TPersistent* component, std::string_view name);
 std::wstring GetTextProp(const host::TPersistent* component, std::string_view name);
+// A set property as its text: the members' identifiers, comma-separated in
+// brackets ("[btPlay,btStop]"); empty when missing.
+std::string GetSetPropText(const host::TPersistent* component, std::string_view name);
 host::TPersistent* GetObjectProp(const host::TPersistent* component, std::string_view name,
                                  const host::ClassInfo& cls);
 void SetPropText(host::TPersistent* component, std::string_view name, std::string_view value);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "skin/controls/adv_page.h"
 #include "skin/controls/box.h"
 #include "skin/controls/check_box.h"
 #include "skin/controls/combo_box.h"
@@ -10,6 +11,8 @@
 #include "skin/controls/group_box.h"
 #include "skin/controls/header.h"
 #include "skin/controls/list_view.h"
+#include "skin/controls/media_player.h"
+#include "skin/controls/obj_image.h"
 #include "skin/controls/progress_bar.h"
 #include "skin/controls/push_button.h"
 #include "skin/controls/scroll_bar.h"
@@ -55,6 +58,12 @@ TSkinControl* MakeSpeedButton(const TSkinnerRequest& r, TSkinForm& form) {
   return skinner.release();
 }
 
+// Hands its pictures to a host control's properties: no bare-window form.
+TSkinControl* MakeObjImage(const TSkinnerRequest& r, TSkinForm& form, int mode) {
+  if (!r.control) return nullptr;
+  return Attach(std::make_unique<TSkinObjImage>(r.control, mode), r, form);
+}
+
 }  // namespace
 
 TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
@@ -92,6 +101,12 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
     case TSkinnerClass::Tab: return Make<TSkinTab>(r, form);
     case TSkinnerClass::Tab31: return r.control ? Make<TSkinTab31>(r, form) : nullptr;
     case TSkinnerClass::TabSheet: return r.control ? Make<TSkinTabSheet>(r, form) : nullptr;
+    case TSkinnerClass::MediaPlayer: return r.control ? Make<TSkinMP>(r, form) : nullptr;
+    case TSkinnerClass::ObjImageCheck: return MakeObjImage(r, form, gmCheckBox);
+    case TSkinnerClass::ObjImageRadio: return MakeObjImage(r, form, gmRadio);
+    case TSkinnerClass::ObjImageCx: return MakeObjImage(r, form, gmGlyphProp);
+    case TSkinnerClass::AdvPage:
+      return r.control ? Attach(std::make_unique<TSkinAdvPage>(r.control, kPageTabPictures), r, form) : nullptr;
     default: return nullptr;
   }
 }

@@ -300,13 +300,18 @@ TEST(GalleryProgram, TheOpenDialogsFileNameBoxTakesTheDarkSkinsContentColour) {
   HWND name = nullptr;
   EnumChildWindows(dialog, FindComboEdit, reinterpret_cast<LPARAM>(&name));
   ASSERT_NE(name, nullptr);
-  RedrawWindow(name, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   RECT r;
   GetClientRect(name, &r);
   MapWindowPoints(name, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  HDC screen = GetDC(nullptr);
-  const COLORREF inside = GetPixel(screen, r.right - 2, r.bottom - 2);
-  ReleaseDC(nullptr, screen);
+  // The dialog is skinned by the manager's timer, a moment after it shows.
+  COLORREF inside = CLR_INVALID;
+  tour::WaitUntil([&] {
+    RedrawWindow(name, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC screen = GetDC(nullptr);
+    inside = GetPixel(screen, r.right - 2, r.bottom - 2);
+    ReleaseDC(nullptr, screen);
+    return inside == host::ColourToRgb(content);
+  });
   EXPECT_EQ(inside, host::ColourToRgb(content));
   SendMessageW(dialog, WM_CLOSE, 0, 0);
 }
@@ -376,7 +381,7 @@ TEST(GalleryProgram, TheWatchedPackageIsShownAgainEachTimeItIsSaved) {
   ASSERT_NE(gallery.Form(), nullptr);
   HWND status = gallery.Children(L"msctls_statusbar32").at(0);
   const auto face = [&] {
-    POINT p{300, 560};  // below the progress bars, above the status bar
+    POINT p{600, 300};  // on the first page, right of its controls
     ClientToScreen(gallery.Form(), &p);
     HDC screen = GetDC(nullptr);
     const COLORREF c = GetPixel(screen, p.x, p.y);

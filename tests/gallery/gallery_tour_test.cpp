@@ -287,6 +287,24 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   tour::Click({spin_box.left + 4, (spin_box.top + spin_box.bottom) / 2});
   EXPECT_EQ(tour::Steady(first_tab_left), unscrolled_tabs) << "and back";
 
+  step("the tab set: a click on its second tab chooses it, and the panel below says so");
+  HWND tab_set = gallery.Children(L"TTabSet").at(0);
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(tab_set));
+  }
+  // Tabs lie from a margin of 5, each its text's width and 9 more, in the gallery's font.
+  HDC screen = GetDC(nullptr);
+  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
+  HGDIOBJ old_font = SelectObject(screen, font);
+  SIZE first_text{};
+  GetTextExtentPoint32W(screen, L"Sheet one", 9, &first_text);
+  SelectObject(screen, old_font);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  const RECT strip = tour::ScreenRect(tab_set);
+  tour::Click({strip.left + 5 + first_text.cx + 9 + 12, (strip.top + strip.bottom) / 2});
+  EXPECT_TRUE(tour::WaitUntil([&] { return gallery.Child(L"TPanel", L"Tab set: Sheet two") != nullptr; }));
+
   step("the window's corner dragged in and back out: the window and its shape follow");
   const RECT unsized = tour::ScreenRect(form);
   const auto size_is = [&](int dx, int dy) {
