@@ -12,6 +12,8 @@
 #include "host/controls/edit.h"
 #include "host/controls/form.h"
 #include "host/controls/group_box.h"
+#include "host/controls/header_control.h"
+#include "host/controls/list_view.h"
 #include "host/controls/listbox.h"
 #include "host/controls/media_player.h"
 #include "host/controls/memo.h"
@@ -64,7 +66,8 @@ void TApplication::Initialize() {
         &TPopupMenu::Info(), &TMainMenu::Info(), &TMenuItem::Info(), &TImageList::Info(), &TCheckBox::Info(),
         &TRadioButton::Info(), &TGroupBox::Info(), &TRadioGroup::Info(), &TFindDialog::Info(),
         &TFontDialog::Info(), &TTrackBar::Info(), &TProgressBar::Info(), &TStatusBar::Info(),
-        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info(), &TMediaPlayer::Info()})
+        &TTabControl::Info(), &TPageControl::Info(), &TTabSheet::Info(), &TTabSet::Info(), &TMediaPlayer::Info(),
+        &THeaderControl::Info(), &TListView::Info()})
     RegisterComponentClass(*c);
 }
 

@@ -7,8 +7,6 @@
 namespace host {
 
 namespace {
-constexpr std::string_view kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
-const EnumInfo kAlignments{"TAlignment", kAlignmentNames};
 constexpr std::string_view kBiDiNames[] = {"bdLeftToRight", "bdRightToLeft"};
 const EnumInfo kBiDiModes{"TBiDiMode", kBiDiNames};
 constexpr std::string_view kBevelNames[] = {"pbNone", "pbLowered", "pbRaised"};
@@ -30,7 +28,7 @@ std::wstring AlignedText(const TStatusPanel& panel) {
 
 const ClassInfo& TStatusPanel::Info() {
   static const ClassInfo info{"TStatusPanel", nullptr, {
-      props::Enum<&TStatusPanel::Alignment, &TStatusPanel::SetAlignment>("Alignment", kAlignments),
+      props::Enum<&TStatusPanel::Alignment, &TStatusPanel::SetAlignment>("Alignment", AlignmentType()),
       props::Enum<&TStatusPanel::Bevel, &TStatusPanel::SetBevel>("Bevel", kBevels),
       props::Enum<&TStatusPanel::BiDiMode, &TStatusPanel::SetBiDiMode>("BiDiMode", kBiDiModes),
       props::Enum<&TStatusPanel::Style, &TStatusPanel::SetStyle>("Style", kStyles),

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "host/controls/alignment.h"
 #include "host/controls/control.h"
 #include "host/graphics/canvas.h"
 #include "host/menus/menu.h"
 
 namespace host {
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TStatusPanelStyle { psText, psOwnerDraw };
 

@@ -55,4 +55,8 @@ COLORREF FaceTextColour(const SkinElements& skin, bool enabled, COLORREF own) {
   return Given(text) ? host::ColourToRgb(text) : own;
 }
 
+COLORREF ContentTextColour(const SkinElements& skin, COLORREF own) {
+  return Given(skin.Content.ContentText) ? host::ColourToRgb(skin.Content.ContentText) : own;
+}
+
 }  // namespace skin

@@ -18,4 +18,8 @@ bool AnswerContentColour(const SkinElements& skin, host::TMessage& m);
 // face text when it gives one, else `own`.
 COLORREF FaceTextColour(const SkinElements& skin, bool enabled, COLORREF own);
 
+// The colour of a text a control skinner draws on a content picture (a list's
+// header): the skin's content text when it gives one, else `own`.
+COLORREF ContentTextColour(const SkinElements& skin, COLORREF own);
+
 }  // namespace skin

@@ -4,6 +4,7 @@
 // bare window's (through its Win32 procedure). It lets the window do its own
 // work and paints the skin over it.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <string>
@@ -75,6 +76,12 @@ public:
   void PaintBuffered(host::TMessage& m);
   // The parent's picture behind the client area.
   void PaintParentBackground(HDC dc) const;
+  // A caption and its image within rect, in the DC's font and text colour:
+  // the image of `images` at `image` (none for -1 or no list) at the left,
+  // vertically centred, the text on one line beside it with the alignment
+  // (DT_LEFT, DT_CENTER or DT_RIGHT). An empty text draws nothing at all.
+  void DrawCaptionImage(HDC dc, const RECT& rect, UINT align, std::wstring_view text, HIMAGELIST images,
+                        int image) const;
   static bool IsPopupOrDesktopChild(HWND window);
 
   HWND Window() const noexcept { return Handle; }

@@ -6,8 +6,11 @@
 #include "skin/controls/box.h"
 #include "skin/controls/check_box.h"
 #include "skin/controls/combo_box.h"
+#include "skin/controls/dialog_pane.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/group_box.h"
+#include "skin/controls/header.h"
+#include "skin/controls/list_view.h"
 #include "skin/controls/media_player.h"
 #include "skin/controls/obj_image.h"
 #include "skin/controls/progress_bar.h"
@@ -81,6 +84,14 @@ TSkinControl* MakeSkinner(const TSkinnerRequest& r, TSkinForm& form) {
       skinner->Attach(&form, form.FSkinData, false, form.FControlCanvas);
       return skinner.release();
     }
+    case TSkinnerClass::ListView: {
+      if (!r.control || r.window) return Make<TSkinListViewH>(r, form);
+      auto skinner = std::make_unique<TSkinListView>(r.control);
+      skinner->Attach(&form, form.FSkinData, false, form.FControlCanvas);
+      return skinner.release();
+    }
+    case TSkinnerClass::Header: return Make<TSkinHeader>(r, form);
+    case TSkinnerClass::BoxH: return Make<TSkinBoxH>(r, form);
     case TSkinnerClass::TrackBar: return Make<TSkinTrackBar>(r, form);
     case TSkinnerClass::Progress: return Make<TSkinProgress>(r, form);
     case TSkinnerClass::Sizer: return Make<TSkinSizer>(r, form);

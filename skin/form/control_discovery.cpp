@@ -200,8 +200,10 @@ void TSkinForm::DiscoverControl(host::TControl& control, host::TComponent* conta
   TFixedFacts facts{n, IsPanel(control), InheritsFromName(control, "TButton"),
                     dynamic_cast<host::TForm*>(&control) != nullptr, HasScrollBars(control),
                     GetIntProp(&control, "NumButtons")};
-  const bool tabs = FSkinData->Elements().Tabs && !FSkinData->Elements().Tabs->Image.Empty();
-  const TFixedDecision d = DecideFixed(facts, FSkinData->SkinControls(), tabs);
+  const SkinElements& e = FSkinData->Elements();
+  const bool tabs = e.Tabs && !e.Tabs->Image.Empty();
+  const bool headerbar = e.Headerbar && !e.Headerbar->Image.Empty();
+  const TFixedDecision d = DecideFixed(facts, FSkinData->SkinControls(), tabs, headerbar);
   if (d.skinner != TSkinnerClass::None) {
     auto* win = dynamic_cast<host::TWinControl*>(&control);
     if (d.bare && win)
@@ -219,10 +221,12 @@ void TSkinForm::DiscoverWindows(HWND parent) {
     if (GetWindowLongW(child, GWL_STYLE) & WS_CHILD) DiscoverWindow(child);
 }
 
+bool TSkinForm::HasSkinnerOf(HWND window) const {
+  return std::any_of(FControls.begin(), FControls.end(), [window](const TSkinControl* s) { return s->Window() == window; });
+}
+
 void TSkinForm::DiscoverWindow(HWND window) {
-  if (!window || !FSkinData) return;
-  if (std::any_of(FControls.begin(), FControls.end(), [window](const TSkinControl* s) { return s->Window() == window; }))
-    return;
+  if (!window || !FSkinData || HasSkinnerOf(window)) return;
   const std::string c = host::LowerCase(GetClassNameText(window));
   const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
   const TWindowDecision d = DecideWindow(c, style, GetTopWindow(window) != nullptr);
@@ -242,7 +246,24 @@ void TSkinForm::DiscoverWindow(HWND window) {
       colour_host();
       return;
     case TWindowAction::PanelColour: colour_host(); return;
+    case TWindowAction::ShellView:
+      if (!(FSkinData->SkinControls() & Bit(xcScrollbar))) return;
+      for (HWND list = FindWindowExW(window, nullptr, L"SysListView32", nullptr); list;
+           list = FindWindowExW(window, list, L"SysListView32", nullptr))
+        if (!HasSkinnerOf(list) && !skin::IsSkinned(list)) MakeSkinner({d.skinner, nullptr, list}, *this);
+      return;
   }
+}
+
+// A shell view makes its file list anew whenever it changes folder, long
+// after skin-now: the list is skinned when the dialog hears of it.
+void TSkinForm::NoticeChild(HWND child) {
+  if (FHostForm || FState == flCreated || !child) return;
+  HWND view = child;
+  if (host::LowerCase(GetClassNameText(view)) != "shelldll_defview") view = GetParent(child);
+  if (!view || host::LowerCase(GetClassNameText(view)) != "shelldll_defview") return;
+  PurgeControls();
+  DiscoverWindow(view);
 }
 
 void TSkinForm::ReskinControl(HWND window) {

@@ -66,7 +66,7 @@ std::optional<std::string> Skin3rdKind(const host::StringList& lines, std::strin
   return std::nullopt;
 }
 
-TFixedDecision DecideFixed(const TFixedFacts& f, std::uint32_t sc, bool has_tabs) {
+TFixedDecision DecideFixed(const TFixedFacts& f, std::uint32_t sc, bool has_tabs, bool has_headerbar) {
   using S = TSkinnerClass;
   const std::string_view n = f.name;
   if (n == "TTABSET" && Has(sc, xcTab) && has_tabs) return {S::Tab31};
@@ -81,6 +81,8 @@ TFixedDecision DecideFixed(const TFixedFacts& f, std::uint32_t sc, bool has_tabs
   if (Is(n, {"TCXDBCHECKBOX", "TCXCHECKBOX"}) && Has(sc, xcCheckBox)) return {S::ObjImageCx, true};
   if (n == "TTNTCOMBOBOX" && Has(sc, xcCombo)) return {S::ComBox};
   if (n == "TSTATUSBAR" && Has(sc, xcStatusBar)) return {S::StatusBar};
+  if (n == "TLISTVIEW" && Has(sc, xcScrollbar)) return {S::ListView};
+  if (n == "THEADERCONTROL" && has_headerbar) return {S::Header};
   if (Has(sc, xcScrollbar) && Is(n, {"TRICHEDIT", "TWWDBRICHEDIT", "TDXDBMEMO"})) return {S::Scrollbar};
   if (f.panel && Has(sc, xcPanel)) return {S::Box, true, TFixedFollow::Components};
   if (Is(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}) && Has(sc, xcScrollbar)) return {S::Scrollbar};
@@ -108,6 +110,7 @@ TWindowDecision DecideWindow(std::string_view c, DWORD s, bool has_first_child) 
   if (c == "comboboxex32") return has_first_child ? TWindowDecision{A::InnerCombo, S::ComBox} : TWindowDecision{};
   if (c == "scrollbar") return (s & WS_TABSTOP) ? TWindowDecision{} : TWindowDecision{A::Attach, S::Sizer};
   if (c == "systreeview32") return {};
+  if (c == "shelldll_defview") return {A::ShellView, S::ListView};
   if (c == "#32770") return (s & WS_TABSTOP) ? TWindowDecision{} : TWindowDecision{A::NestedDialog, S::BoxH};
   if (Is(c, {"tpanel", "ttntpanel.unicodeclass", "ttntsilentpaintpanel.unicodeclass"})) return {A::PanelDiscover};
   if (c == "tcheckbox") return {A::Attach, S::CheckBox};

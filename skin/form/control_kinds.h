@@ -18,7 +18,7 @@ namespace skin {
 enum class TSkinnerClass {
   None, Button, BitButton, PngBitButton, MenuButton, SpeedButton, CheckBox, RadioButton, GroupBox, Box, BoxH,
   Tab, Tab31, MediaPlayer, Scrollbar, SingleScrollbar, ComBox, Edit, UpDown, TrackBar, Progress, Sizer,
-  ObjImageCheck, ObjImageRadio, ObjImageCx, AdvPage, ListView, StatusBar, TabSheet,
+  ObjImageCheck, ObjImageRadio, ObjImageCx, AdvPage, ListView, StatusBar, TabSheet, Header,
 };
 
 // What a kind word of Skin3rd asks for.
@@ -59,10 +59,13 @@ struct TFixedDecision {
   TFixedFollow follow = TFixedFollow::Nothing;
   bool bare = false;  // attached to the control's window as a bare window
 };
-TFixedDecision DecideFixed(const TFixedFacts& facts, std::uint32_t skin_controls, bool has_tabs);
+// has_headerbar: the skin has a Headerbar element with a picture.
+TFixedDecision DecideFixed(const TFixedFacts& facts, std::uint32_t skin_controls, bool has_tabs,
+                           bool has_headerbar = false);
 
 // What a bare child window gets, by its lower-case class name and style.
-enum class TWindowAction { Nothing, Attach, InnerCombo, NestedDialog, PanelColour, PanelDiscover };
+// ShellView: the file list of a shell view (a "SysListView32" child) gets the skinner.
+enum class TWindowAction { Nothing, Attach, InnerCombo, NestedDialog, PanelColour, PanelDiscover, ShellView };
 struct TWindowDecision {
   TWindowAction action = TWindowAction::Nothing;
   TSkinnerClass skinner = TSkinnerClass::None;

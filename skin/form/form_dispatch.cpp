@@ -123,6 +123,10 @@ bool TSkinForm::Stage1(host::TMessage& m) {
     case kReskinControl:
       ReskinControl(reinterpret_cast<HWND>(m.WParam));
       return true;
+    case WM_PARENTNOTIFY:
+      Default(m);
+      if (LOWORD(m.WParam) == WM_CREATE) NoticeChild(reinterpret_cast<HWND>(m.LParam));
+      return true;
     case kSkinnedQuery:
       m.Result = 1;
       return true;

@@ -83,6 +83,9 @@ public:
   void DiscoverWindows(HWND parent);
   // Also called by the manager for a size grip made under the skinned window.
   void DiscoverWindow(HWND window);
+  // A child window made after skin-now (WM_PARENTNOTIFY), for bare windows.
+  void NoticeChild(HWND child);
+  bool HasSkinnerOf(HWND window) const;
   bool IsSkinned(host::TControl& control) const;
   bool IsExcluded(host::TControl& control) const;
   static bool HasScrollBars(host::TControl& control);

@@ -66,6 +66,15 @@ TEST(FixedRules, FirstMatchWinsInTheirOrder) {
   EXPECT_EQ(DecideFixed(dc_edit, kAll, true).skinner, TSkinnerClass::ComBox);
 }
 
+TEST(FixedRules, ListViewsAndHeaders) {
+  TFixedFacts list_view{"TLISTVIEW"};
+  list_view.scroll_bars = true;  // a list view, not a plain scroll-bar skinner
+  EXPECT_EQ(DecideFixed(list_view, kAll, true).skinner, TSkinnerClass::ListView);
+  EXPECT_EQ(DecideFixed(list_view, kAll & ~Bit(xcScrollbar), true).skinner, TSkinnerClass::None);
+  EXPECT_EQ(DecideFixed({"THEADERCONTROL"}, kAll, true, true).skinner, TSkinnerClass::Header);
+  EXPECT_EQ(DecideFixed({"THEADERCONTROL"}, kAll, true, false).skinner, TSkinnerClass::None);  // no Headerbar picture
+}
+
 TEST(WindowRules, ButtonStylesAreBitTestsInOrder) {
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON, false).skinner, TSkinnerClass::Button);
   EXPECT_EQ(DecideWindow("button", BS_DEFPUSHBUTTON, false).skinner, TSkinnerClass::Button);
@@ -85,6 +94,9 @@ TEST(WindowRules, OtherClasses) {
   EXPECT_EQ(DecideWindow("scrollbar", SBS_SIZEGRIP, false).skinner, TSkinnerClass::Sizer);
   EXPECT_EQ(DecideWindow("scrollbar", WS_TABSTOP, false).action, TWindowAction::Nothing);
   EXPECT_EQ(DecideWindow("#32770", 0, true).action, TWindowAction::NestedDialog);
+  EXPECT_EQ(DecideWindow("#32770", 0, true).skinner, TSkinnerClass::BoxH);
+  EXPECT_EQ(DecideWindow("shelldll_defview", 0, true).action, TWindowAction::ShellView);
+  EXPECT_EQ(DecideWindow("syslistview32", WS_VSCROLL, false).action, TWindowAction::Nothing);  // only in a shell view
   EXPECT_EQ(DecideWindow("systabcontrol32", TCS_OWNERDRAWFIXED, false).action, TWindowAction::Nothing);
   EXPECT_EQ(DecideWindow("edit", WS_BORDER, false).skinner, TSkinnerClass::Edit);
   EXPECT_EQ(DecideWindow("tpanel", 0, true).action, TWindowAction::PanelDiscover);

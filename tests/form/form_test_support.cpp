@@ -55,8 +55,10 @@ skin::TSkinForm* ShowSkinned(host::TForm& form) {
   return skinner;
 }
 
-std::vector<std::uint8_t> DefaultSkinPackage() {
-  std::ifstream file("Z:" BRINDLE_SKINS_DIR "/default.skn", std::ios::binary);
+std::vector<std::uint8_t> DefaultSkinPackage() { return SkinPackage("default"); }
+
+std::vector<std::uint8_t> SkinPackage(const std::string& name) {
+  std::ifstream file("Z:" BRINDLE_SKINS_DIR "/" + name + ".skn", std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

@@ -42,6 +42,8 @@ skin::TSkinForm* ShowSkinned(host::TForm& form);
 
 // The package the build made of the default skin.
 std::vector<std::uint8_t> DefaultSkinPackage();
+// The package the build made of one of our skins ("dark").
+std::vector<std::uint8_t> SkinPackage(const std::string& name);
 
 // A skin data component of the main-form type with the given package,
 // loaded as a stored form would load it: the manager exists afterwards,

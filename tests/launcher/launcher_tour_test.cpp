@@ -20,6 +20,7 @@ namespace {
 
 constexpr UINT kSkinnedQuery = 0x3523;
 constexpr int kManyMaps = 60;
+constexpr UINT kReportView = 0x702C;  // the shell view's "Details" command
 
 struct TourRun {
   const char* name;
@@ -39,8 +40,10 @@ bool Skinned(HWND window) {
   return tour::WaitUntil([&] { return SendMessageW(window, kSkinnedQuery, 0, 0) == 1; }, 3000);
 }
 
+HWND ShellView(HWND dialog) { return FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr); }
+
 HWND FileList(HWND dialog) {
-  HWND view = FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr);
+  HWND view = ShellView(dialog);
   return view ? FindWindowExW(view, nullptr, L"SysListView32", nullptr) : nullptr;
 }
 
@@ -155,6 +158,62 @@ TEST_P(LauncherTour, AddScrollDeleteRunAndClear) {
   tour::Click(tour::Centre(tour::ScreenRect(launcher.Button(3))));
   EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 0; }));
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindowEnabled(launcher.Button(4)); }));
+}
+
+// The file list of a new folder is made by the shell view long after the
+// dialog was skinned: it is skinned then, with its header, and in the
+// detailed view a click on its bar's down arrow scrolls it.
+TEST_P(LauncherTour, TheDownArrowScrollsTheDetailedFileList) {
+  const TourRun& run = GetParam();
+  Sandbox box(Utf16(std::string("file-list-") + run.name), false);
+  box.MakeFolder(L"maps");
+  for (int i = 1; i <= kManyMaps; ++i) box.Write(L"maps\\" + MapName(i), "m");
+  Launcher launcher(box, {}, run.arguments);
+  if (run.skinned) {
+    ASSERT_TRUE(Skinned(launcher.Form()));
+  }
+  tour::Settle(launcher.Form());
+  tour::Click(tour::Centre(tour::ScreenRect(launcher.Button(1))));
+  HWND dialog = launcher.WaitForDialog(L"Open BSP file");
+  ASSERT_NE(dialog, nullptr);
+  if (run.skinned) {
+    ASSERT_TRUE(Skinned(dialog));
+  }
+
+  tour::Settle(dialog);
+  tour::Click(tour::Centre(tour::ScreenRect(FileNameEdit(dialog))));
+  tour::Type(box.Path(L"maps"));
+  tour::Keys({VK_RETURN});
+  ASSERT_TRUE(tour::WaitUntil([&] { return SendMessageW(FileList(dialog), LVM_GETITEMCOUNT, 0, 0) == kManyMaps; }));
+  PostMessageW(ShellView(dialog), WM_COMMAND, kReportView, 0);
+  ASSERT_TRUE(tour::WaitUntil([&] {
+    return (GetWindowLongW(FileList(dialog), GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
+  }));
+  HWND list = FileList(dialog);
+  tour::Settle(dialog);
+
+  const tour::BarGeometry bar = tour::NonClientBar(list, true);
+  const POINT down = tour::Centre(bar.second_arrow);
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  ASSERT_NE(header, nullptr);
+  ASSERT_TRUE(IsWindowVisible(header));
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(list));
+    EXPECT_TRUE(Skinned(header));
+    HWND over = WindowFromPoint(down);
+    EXPECT_EQ(ClassOf(over), L"TWScrollbar") << "the skinned bar lies over the list's own";
+    EXPECT_EQ(GetParent(over), GetParent(list));
+  } else {
+    EXPECT_EQ(WindowFromPoint(down), list);
+  }
+
+  const LRESULT top = tour::Steady([&] { return SendMessageW(list, LVM_GETTOPINDEX, 0, 0); });
+  EXPECT_EQ(top, 0);
+  tour::Click(down);
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LVM_GETTOPINDEX, 0, 0) > top; }));
+
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, LauncherTour,
