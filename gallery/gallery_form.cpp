@@ -92,6 +92,8 @@ void TGalleryForm::Loaded() {
   ComboDropDown = host::Bind<host::TComboBox>(*this, "ComboDropDown");
   ComboDropDownList = host::Bind<host::TComboBox>(*this, "ComboDropDownList");
   LongList = host::Bind<host::TListBox>(*this, "LongList");
+  ReportList = host::Bind<host::TListView>(*this, "ReportList");
+  Header1 = host::Bind<host::THeaderControl>(*this, "Header1");
   ScrollHorz = host::Bind<host::TScrollBar>(*this, "ScrollHorz");
   ScrollVert = host::Bind<host::TScrollBar>(*this, "ScrollVert");
   GroupBox1 = host::Bind<host::TGroupBox>(*this, "GroupBox1");
@@ -115,6 +117,9 @@ void TGalleryForm::Loaded() {
   host::StringList lines;
   for (int i = 1; i <= kListLines; ++i) lines.push_back("List line " + std::to_string(i));
   LongList->SetItems(lines);
+  static constexpr const char* kKinds[] = {"Arena", "Capture the flag", "Duel"};
+  for (int i = 1; i <= kReportRows; ++i)
+    ReportList->AddItem("map" + std::to_string(i) + ".bsp", {std::to_string(40 + i * 7) + " KB", kKinds[i % 3]}, i % 3);
 }
 
 // The panel below says which sheet the tab set chose.

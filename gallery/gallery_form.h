@@ -5,6 +5,8 @@
 #include "host/controls/edit.h"
 #include "host/controls/form.h"
 #include "host/controls/group_box.h"
+#include "host/controls/header_control.h"
+#include "host/controls/list_view.h"
 #include "host/controls/listbox.h"
 #include "host/controls/media_player.h"
 #include "host/controls/memo.h"
@@ -37,6 +39,8 @@ public:
 
   // Lines in the long list.
   static constexpr int kListLines = 200;
+  // Rows in the report list.
+  static constexpr int kReportRows = 50;
 
   // One page for each family of controls.
   host::TPageControl* Pages = nullptr;
@@ -62,6 +66,8 @@ public:
   host::TComboBox* ComboDropDown = nullptr;
   host::TComboBox* ComboDropDownList = nullptr;
   host::TListBox* LongList = nullptr;
+  host::TListView* ReportList = nullptr;
+  host::THeaderControl* Header1 = nullptr;
   host::TScrollBar* ScrollHorz = nullptr;
   host::TScrollBar* ScrollVert = nullptr;
   host::TGroupBox* GroupBox1 = nullptr;

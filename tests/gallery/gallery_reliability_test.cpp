@@ -159,6 +159,7 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       {"EditDisabled", "skin::TSkinEdit"},      {"EditReadOnly", "skin::TSkinEdit"},
       {"GlyphButton", "skin::TSkinBitButton"},  {"GroupBox1", "skin::TSkinGroupBox"},
       {"GroupButton", "skin::TSkinButton"},     {"GroupEdit", "skin::TSkinEdit"},
+      {"Header1", "skin::TSkinHeader"},
       {"ListsPage", "skin::TSkinTabSheet"},     {"LongList", "skin::TSkinScrollbar"},
       {"MediaPlayer1", "skin::TSkinMP"},        {"MediaReport", "skin::TSkinBox"},
       {"Memo1", "skin::TSkinScrollbar"},        {"MenuButton1", "skin::TSkinMenuButton"},
@@ -167,7 +168,7 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       {"ProgressPart", "skin::TSkinProgress"},  {"ProgressRange", "skin::TSkinProgress"},
       {"ProgressVertMore", "skin::TSkinProgress"}, {"ProgressVertPart", "skin::TSkinProgress"},
       {"PushButton", "skin::TSkinButton"},      {"RadioGroup1", "skin::TSkinGroupBox"},
-      {"RangesPage", "skin::TSkinTabSheet"},
+      {"RangesPage", "skin::TSkinTabSheet"},    {"ReportList", "skin::TSkinListView"},
       {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"},
       {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"}, {"RadioGroup1.TRadioButton", "skin::TSkinRadioButton"},
       {"ScrollHorz", "skin::TSkinScrollbar"},
@@ -201,8 +202,9 @@ TEST(Gallery, SkinnedAndUnskinnedAHundredTimesEveryControlComesBackAsItWas) {
       EXPECT_FALSE(form->SpeedBar->ParentBackground()) << i;
       EXPECT_EQ(form->CaptionPanel->Color(), data.Elements().Colours.ButtonFace) << i;
       EXPECT_FALSE(form->CaptionPanel->ParentBackground()) << i;
-      // The list's bar, the memo's two, the two scroll-bar controls and the simple combo's list.
-      EXPECT_EQ(WindowsOfProcess().overlays, 6) << i;
+      // The list's bar, the memo's two, the two scroll-bar controls, the simple combo's list
+      // and the report list's bar.
+      EXPECT_EQ(WindowsOfProcess().overlays, 7) << i;
     }
     data.SetActive(false);
     skin::TSkinManage::Instance()->ActionTimer.SetInterval(1);

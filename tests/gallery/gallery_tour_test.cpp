@@ -91,6 +91,24 @@ TEST_P(GalleryTour, EveryControlAsAUserDrivesIt) {
   HWND list = gallery.Children(L"ListBox").at(0);
   tour::ExpectScrolling(tour::NonClientBar(list, true), [&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); });
 
+  step("the report list: a click on a row selects it; its scroll bar scrolls it");
+  HWND report_list = gallery.Children(WC_LISTVIEWW).at(0);
+  if (run.skinned) {
+    EXPECT_TRUE(Skinned(report_list));
+    EXPECT_TRUE(Skinned(reinterpret_cast<HWND>(SendMessageW(report_list, LVM_GETHEADER, 0, 0))));
+  }
+  const auto row_rect = [&](int row) {
+    const tour::Remote<RECT> rect(report_list, RECT{LVIR_BOUNDS});
+    SendMessageW(report_list, LVM_GETITEMRECT, static_cast<WPARAM>(row), rect.Address());
+    RECT r = rect.Read();
+    MapWindowPoints(report_list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const RECT third_row = row_rect(3);
+  tour::Click({third_row.left + 40, (third_row.top + third_row.bottom) / 2});
+  EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(report_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 3; }));
+  tour::ExpectScrolling(tour::NonClientBar(report_list, true), [&] { return SendMessageW(report_list, LVM_GETTOPINDEX, 0, 0); });
+
   ASSERT_TRUE(gallery.ShowPage(L"Text"));
   step("the memo's scroll bars");
   HWND memo = gallery.Child(L"Edit", ES_MULTILINE, ES_MULTILINE);
