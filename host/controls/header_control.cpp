@@ -102,7 +102,8 @@ void THeaderControl::UpdateSections() {
     const THeaderSection& section = sections_->Item(i);
     std::wstring text = Widen(section.Text());
     HDITEMW item{};
-    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE;
+    // The system marks an item that is given an image as showing one.
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | (section.ImageIndex() >= 0 ? HDI_IMAGE : 0);
     item.pszText = text.data();
     item.cxy = section.Width();
     item.fmt = SectionFormat(section);
