@@ -19,6 +19,12 @@ constexpr const char* kNoMemory = "LZH : Cannot get memory for dictionary tables
 // a byte-at-a-time reader and writer.
 constexpr std::size_t kBlock = 4096;
 
+// A Huffman tree whose deepest leaf lies d levels down weighs at least
+// Fibonacci(d + 2) when every leaf weighs 1 or more; Fibonacci(24) exceeds
+// MAX_FREQ, so codes have at most 21 bits.
+constexpr unsigned kLongestCode = 21;
+static_assert(MAX_FREQ < 46368, "the longest code would exceed kLongestCode");
+
 class Decoder {
 public:
   Decoder(const TLZH::WriteCallback& write, const TLZH::ReadCallback& read) : write_(write), read_(read) {
@@ -43,13 +49,13 @@ public:
         ++pending_;
       } else {
         const unsigned start = (r - DecodePosition() - 1) & (N - 1);
-        const int length = c - 255 + THRESHOLD;
-        for (int k = 0; k < length; ++k) {
+        const unsigned length = static_cast<unsigned>(c - 255 + THRESHOLD);
+        for (unsigned k = 0; k < length; ++k) {
           window_[r] = window_[(start + k) & (N - 1)];
           r = (r + 1) & (N - 1);
         }
-        count += static_cast<unsigned>(length);
-        pending_ += static_cast<unsigned>(length);
+        count += length;
+        pending_ += length;
       }
     }
     Flush(r);
@@ -57,36 +63,34 @@ public:
   }
 
 private:
+  // One refill covers the whole walk: the tree is a Huffman tree of weights
+  // that sum to at most MAX_FREQ, so no code is longer than kLongestCode.
   int DecodeChar() {
+    if (bits_ < kLongestCode) Fill();
+    AdaptiveTree::Node path[kLongestCode];
+    int depth = 0;
     int c = tree_.son[R];
-    while (c < T) c = tree_.son[c + NextBit()];
+    while (c < T) {
+      const int node = c + static_cast<int>((buffer_ >> --bits_) & 1u);
+      path[depth++] = node;
+      c = tree_.son[node];
+    }
     c -= T;
-    tree_.Update(c);
+    tree_.Update(c, path, depth);
     return c;
   }
 
+  // A position code is a byte and then 1 to 6 more bits: one refill covers it.
   unsigned DecodePosition() {
-    const unsigned i = NextByte();
+    if (bits_ < 14) Fill();
+    bits_ -= 8;
+    const unsigned i = static_cast<unsigned>(buffer_ >> bits_) & 0xFFu;
     const unsigned upper = static_cast<unsigned>(kPositionTables.d_code[i]) << 6;
-    // The remaining d_len - 2 bits (1 to 6) shift in below the byte at once.
+    // The remaining d_len - 2 bits shift in below the byte at once.
     const unsigned n = kPositionTables.d_len[i] - 2u;
-    if (bits_ < n) Fill();
     bits_ -= n;
     const unsigned low = static_cast<unsigned>(buffer_ >> bits_) & ((1u << n) - 1);
     return upper | (((i << n) | low) & 0x3F);
-  }
-
-  // The bit and byte taking stays inline; only the refill is a call.
-  [[gnu::always_inline]] unsigned NextBit() {
-    if (bits_ == 0) Fill();
-    --bits_;
-    return static_cast<unsigned>(buffer_ >> bits_) & 1u;
-  }
-
-  [[gnu::always_inline]] unsigned NextByte() {
-    if (bits_ < 8) Fill();
-    bits_ -= 8;
-    return static_cast<unsigned>(buffer_ >> bits_) & 0xFFu;
   }
 
   // Tops the bit buffer up to at least 57 bits; bits below the count are the

@@ -106,33 +106,55 @@ struct AdaptiveTree {
     }
   }
 
+  // Counts one more use of `symbol` on every node from its leaf up.
   void Update(int symbol) {
     if (freq[R] == MAX_FREQ) Rebuild();
     int c = prnt[symbol + T];
     do {
-      const unsigned k = ++freq[c];
-      int l = c + 1;
-      if (k > freq[l]) {
-        while (k > freq[++l]) {
-        }
-        --l;
-        freq[c] = freq[l];
-        freq[l] = k;
-
-        const int i = son[c];
-        prnt[i] = l;
-        if (i < T) prnt[i + 1] = l;
-
-        const int j = son[l];
-        son[l] = i;
-        prnt[j] = c;
-        if (j < T) prnt[j + 1] = c;
-        son[c] = j;
-
-        c = l;
-      }
-      c = prnt[c];
+      c = prnt[Increment(c)];
     } while (c != 0);
+  }
+
+  // The same, given the nodes the decoder walked from the root's child down to
+  // the symbol's leaf: they are the parents to visit until a node moves, which
+  // saves chasing parent links.
+  void Update(int symbol, const Node* path, int depth) {
+    if (freq[R] == MAX_FREQ) return Update(symbol);
+    for (int i = depth - 1; i >= 0; --i) {
+      const int moved = Increment(path[i]);
+      if (moved != path[i]) {
+        for (int c = prnt[moved]; c != 0; c = prnt[Increment(c)]) {
+        }
+        return;
+      }
+    }
+    ++freq[R];  // the root never moves
+  }
+
+private:
+  // Counts one more on node c. When that puts it above the next node, it
+  // changes places with the last node of a lower count, so the order holds;
+  // returns where its count now is.
+  int Increment(int c) {
+    const unsigned k = ++freq[c];
+    int l = c + 1;
+    if (k <= freq[l]) return c;
+    while (k > freq[++l]) {
+    }
+    --l;
+    freq[c] = freq[l];
+    freq[l] = k;
+
+    const int i = son[c];
+    prnt[i] = l;
+    if (i < T) prnt[i + 1] = l;
+
+    const int j = son[l];
+    son[l] = i;
+    prnt[j] = c;
+    if (j < T) prnt[j + 1] = c;
+    son[c] = j;
+    return l;
   }
 };
 

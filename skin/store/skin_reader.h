@@ -13,6 +13,17 @@
 
 namespace skin::store {
 
+// Receives a package's entries as they are unpacked, without the whole
+// container being held: the directory first, then each entry's bytes in order.
+struct TEntrySink {
+  // The names and sizes are read (the reader's Names() and EntrySize()), no
+  // body yet. May raise to stop unpacking.
+  std::function<void()> OnDirectory;
+  // A piece of entry `index`; `last` marks its final piece. An empty entry gets
+  // one call with no bytes.
+  std::function<void(std::size_t index, std::span<const std::uint8_t> piece, bool last)> OnPiece;
+};
+
 class TSkinReader {
 public:
   static constexpr std::uint32_t kVersion = 20000;
@@ -29,7 +40,11 @@ public:
   // Reads the whole package from position 0. On refusal the reader holds no
   // entries and RefusalReason() says why. Decompression errors are raised.
   bool LoadPackage(TStream& package);
-  // Reads an uncompressed container, as LoadPackage does after decompressing.
+  // Unpacks the whole package as LoadPackage does, but hands the entries to
+  // `sink` instead of keeping them: afterwards the reader has names and sizes
+  // and the Extract functions give empty streams. Refusals are the same.
+  bool StreamPackage(TStream& package, const TEntrySink& sink);
+  // Reads an uncompressed container, as LoadPackage does while decompressing.
   bool LoadContainer(std::span<const std::uint8_t> container);
 
   // Clears `out`, then writes the body of the first entry named `name`
@@ -54,8 +69,13 @@ public:
   std::uint32_t DeclaredSize() const { return declared_; }
 
 private:
+  enum class Directory { kRead, kIncomplete, kRefused };
+  class Unpacker;
+
   void Clear();
   bool Refuse(std::string reason);
+  bool Unpack(TStream& package, const TEntrySink* sink);
+  Directory ReadDirectory(std::span<const std::uint8_t> start, std::uint64_t size, std::uint64_t& needed);
   void WriteEntry(std::size_t index, std::size_t offset, TMemoryStream& out) const;
 
   std::vector<std::string> names_;
@@ -65,6 +85,7 @@ private:
   std::array<std::uint32_t, 4> header_{};
   bool truncated_ = false;
   std::uint32_t declared_ = 0;
+  std::uint64_t bodiesAt_ = 0;  // where the first body starts in the container
   std::string refusal_;
 };
 

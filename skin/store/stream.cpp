@@ -17,14 +17,21 @@ void TMemoryStream::Write(const void* buffer, std::size_t count) {
   if (count == 0) return;
   const std::size_t end = position_ + count;
   if (end < position_) throw EStreamError("Stream write error: size overflow");
+  const auto* bytes = static_cast<const std::uint8_t*>(buffer);
   try {
+    // Appending copies once; resizing first would zero the bytes it overwrites.
+    if (position_ == data_.size()) {
+      data_.insert(data_.end(), bytes, bytes + count);
+      position_ = end;
+      return;
+    }
     if (end > data_.size()) data_.resize(end);
   } catch (const std::bad_alloc&) {
     throw EStreamError("Stream write error: out of memory");
   } catch (const std::length_error&) {
     throw EStreamError("Stream write error: out of memory");
   }
-  std::memcpy(data_.data() + position_, buffer, count);
+  std::memcpy(data_.data() + position_, bytes, count);
   position_ = end;
 }
 

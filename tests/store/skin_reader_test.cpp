@@ -262,3 +262,79 @@ TEST(SkinReaderRefusal, SizesAddingUpPastTheEnd) {
   Loaded wrap(Packed(Container(20000, "a\r\nb\r\n", {0xFFFFFFFFu, 2}, ToBytes("12345"))));
   EXPECT_FALSE(wrap.ok);
 }
+
+namespace {
+
+// What a sink saw: the calls in order, and each entry's bytes.
+struct Streamed {
+  TSkinReader reader;
+  std::vector<std::string> calls;  // "dir", or "index:bytes" with "!" on the last piece
+  std::vector<Bytes> bodies;
+  bool ok = false;
+
+  explicit Streamed(const Bytes& package) {
+    reader.OnOldPackage = nullptr;
+    skin::store::TEntrySink sink;
+    sink.OnDirectory = [this] {
+      calls.push_back("dir");
+      bodies.resize(reader.Count());
+    };
+    sink.OnPiece = [this](std::size_t index, std::span<const std::uint8_t> piece, bool last) {
+      calls.push_back(std::to_string(index) + ":" + std::to_string(piece.size()) + (last ? "!" : ""));
+      bodies.at(index).insert(bodies.at(index).end(), piece.begin(), piece.end());
+    };
+    TMemoryStream stream(package);
+    ok = reader.StreamPackage(stream, sink);
+  }
+};
+
+}  // namespace
+
+TEST(SkinReaderStream, HandsOutEveryEntryInOrderWithoutKeepingIt) {
+  std::vector<Entry> entries = kSkin;
+  entries.push_back({"large.bmp", RandomBytes(20000, 9)});  // many decoder blocks
+  entries.push_back({"last.bmp", {}});
+  Streamed s(skinpack::BuildPackage(entries));
+  ASSERT_TRUE(s.ok) << s.reader.RefusalReason();
+  ASSERT_FALSE(s.calls.empty());
+  EXPECT_EQ(s.calls.front(), "dir");
+  for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(s.bodies[i], entries[i].body) << entries[i].name;
+  // Each entry ends exactly once, in order; the empty ones with a single empty piece.
+  std::vector<std::string> ends;
+  for (const std::string& c : s.calls) {
+    if (c.ends_with("!")) ends.push_back(c);
+  }
+  EXPECT_EQ(ends, (std::vector<std::string>{"0:" + std::to_string(entries[0].body.size()) + "!", "1:10!", "2:0!",
+                                            "3:11!", ends[4], "5:0!"}));
+  EXPECT_TRUE(ends[4].starts_with("4:"));
+  EXPECT_EQ(s.reader.Names(), Loaded(skinpack::BuildPackage(entries)).reader.Names());
+  TMemoryStream out;
+  s.reader.ExtractByName("buttons.bmp", out);
+  EXPECT_EQ(out.Size(), 0u);
+}
+
+TEST(SkinReaderStream, ADirectoryLongerThanADecoderBlockIsReadWhole) {
+  std::vector<Entry> entries = {{"skin.ini", ToBytes("[A]")}};
+  for (int i = 0; i < 200; ++i) entries.push_back({"picture-with-a-rather-long-name-" + std::to_string(i) + ".bmp", {static_cast<std::uint8_t>(i)}});
+  Streamed s(skinpack::BuildPackage(entries));
+  ASSERT_TRUE(s.ok) << s.reader.RefusalReason();
+  ASSERT_EQ(s.reader.Count(), 201u);
+  EXPECT_EQ(s.bodies[200], (Bytes{199}));
+}
+
+TEST(SkinReaderStream, RefusesWhatLoadingRefusesBeforeTellingTheSink) {
+  const Bytes bad[] = {
+      Packed(Container(20001, "a.bmp\r\n", {2}, ToBytes("BM"))),
+      Packed(Container(20000, "a.bmp\r\nb.bmp\r\n", {2, 9}, ToBytes("BMxx"))),
+      Packed(Container(20000, "a.bmp\r\n", {}, {})),
+      Packed(ToBytes("short")),
+  };
+  for (const Bytes& package : bad) {
+    Streamed s(package);
+    Loaded whole(package);
+    EXPECT_FALSE(s.ok);
+    EXPECT_TRUE(s.calls.empty());
+    EXPECT_EQ(s.reader.RefusalReason(), whole.reader.RefusalReason());
+    EXPECT_FALSE(s.reader.RefusalReason().empty());
+  }
+}

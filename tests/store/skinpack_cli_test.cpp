@@ -214,6 +214,24 @@ TEST_F(SkinpackCli, ExtractWritesTheFirstOfDuplicateNames) {
   EXPECT_EQ(Read(dir_ / "out/a.bmp"), ToBytes("1"));
 }
 
+TEST_F(SkinpackCli, ExtractSaysSoWhenThePackageIsCutShort) {
+  const Bytes whole = skinpack::BuildPackage({{"skin.ini", ToBytes("[A]")}, {"b.bmp", RandomBytes(3000, 5)}});
+  Put("cut.skn", Bytes(whole.begin(), whole.end() - 100));
+  const Result r = Skinpack("extract " + P("cut.skn") + " -o " + P("out"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.output.find("cut short"), std::string::npos) << r.output;
+  EXPECT_EQ(Read(dir_ / "out/skin.ini"), ToBytes("[A]"));
+}
+
+TEST_F(SkinpackCli, ExtractRemovesAFileItCouldNotFinish) {
+  Put("s.skn", skinpack::BuildPackage({{"skin.ini", ToBytes("[A]")}, {"b.bmp", RandomBytes(3000, 5)}}));
+  fs::create_directories(dir_ / "out/b.bmp");  // a folder where the file should go
+  const Result r = Skinpack("extract " + P("s.skn") + " -o " + P("out"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.output.find("cannot write"), std::string::npos) << r.output;
+  EXPECT_TRUE(fs::is_directory(dir_ / "out/b.bmp"));
+}
+
 TEST_F(SkinpackCli, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Skinpack("").status, 2);
   EXPECT_EQ(Skinpack("frobnicate x").status, 2);

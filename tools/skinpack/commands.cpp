@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <set>
 
@@ -15,16 +16,18 @@ namespace skinpack {
 namespace {
 
 namespace fs = std::filesystem;
+using skin::store::TEntrySink;
 using skin::store::TMemoryStream;
 using skin::store::TSkinReader;
 
 bool IsDefinition(const std::string& name) { return name.size() >= 4 && name.ends_with(".ini"); }
 
-// Loads a package file; on failure reports why and returns false.
-bool Load(const fs::path& path, TSkinReader& reader, std::ostream& err) {
+// Loads a package file, whole or through `sink`; on failure reports why and
+// returns false.
+bool Load(const fs::path& path, TSkinReader& reader, std::ostream& err, const TEntrySink* sink = nullptr) {
   reader.OnOldPackage = nullptr;
-  TMemoryStream stream(ReadFile(path));
-  if (!reader.LoadPackage(stream)) {
+  TFileInput stream(path);
+  if (!(sink != nullptr ? reader.StreamPackage(stream, *sink) : reader.LoadPackage(stream))) {
     err << "skinpack: " << path.string() << ": not a usable skin package: " << reader.RefusalReason() << "\n";
     return false;
   }
@@ -107,7 +110,8 @@ int Pack(const fs::path& folder, const fs::path& output, std::ostream& out, std:
 int List(const fs::path& package, std::ostream& out, std::ostream& err) {
   return Guarded(err, [&] {
     TSkinReader reader;
-    if (!Load(package, reader, err)) return 1;
+    const TEntrySink names{nullptr, [](std::size_t, std::span<const std::uint8_t>, bool) {}};
+    if (!Load(package, reader, err, &names)) return 1;
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < reader.Count(); ++i) {
       const std::string size = std::to_string(reader.EntrySize(i));
@@ -119,32 +123,49 @@ int List(const fs::path& package, std::ostream& out, std::ostream& err) {
   });
 }
 
+// Entries go straight from the decoder into their files: a large package is
+// never held whole.
 int Extract(const fs::path& package, const fs::path& folder, std::ostream& out, std::ostream& err) {
   return Guarded(err, [&] {
     TSkinReader reader;
-    if (!Load(package, reader, err)) return 1;
-    for (std::size_t i = 0; i < reader.Count(); ++i) {
-      if (const std::string why = UnsafeName(reader.Names()[i]); !why.empty()) {
-        err << "skinpack: " << package.string() << ": entry " << (i + 1) << " \"" << reader.Names()[i]
-            << "\" cannot be extracted: " << why << "; nothing was written\n";
-        return 1;
-      }
-    }
-    fs::create_directories(folder);
+    std::vector<bool> wanted;  // false for an entry whose name came earlier
+    std::unique_ptr<TFileOutput> file;
     int status = 0;
-    std::set<std::string> written;
-    TMemoryStream body;
-    for (std::size_t i = 0; i < reader.Count(); ++i) {
-      const std::string& name = reader.Names()[i];
-      if (!written.insert(name).second) {
-        err << "skinpack: entry " << (i + 1) << " \"" << name << "\" repeats an earlier name; not extracted\n";
-        status = 1;
-        continue;
+    TEntrySink sink;
+    sink.OnDirectory = [&] {
+      for (std::size_t i = 0; i < reader.Count(); ++i) {
+        if (const std::string why = UnsafeName(reader.Names()[i]); !why.empty()) {
+          throw std::runtime_error(package.string() + ": entry " + std::to_string(i + 1) + " \"" +
+                                   reader.Names()[i] + "\" cannot be extracted: " + why + "; nothing was written");
+        }
       }
-      reader.ExtractByIndex(i, body);
-      WriteFile(folder / name, body.Data());
+      std::set<std::string> seen;
+      for (std::size_t i = 0; i < reader.Count(); ++i) {
+        wanted.push_back(seen.insert(reader.Names()[i]).second);
+        if (!wanted.back()) {
+          err << "skinpack: entry " << (i + 1) << " \"" << reader.Names()[i]
+              << "\" repeats an earlier name; not extracted\n";
+          status = 1;
+        }
+      }
+      fs::create_directories(folder);
+    };
+    sink.OnPiece = [&](std::size_t index, std::span<const std::uint8_t> piece, bool last) {
+      if (!wanted[index]) return;
+      if (!file) file = std::make_unique<TFileOutput>(folder / reader.Names()[index]);
+      file->Write(piece);
+      if (!last) return;
+      file->Finish();
+      file.reset();
+    };
+    if (!Load(package, reader, err, &sink)) return 1;
+    if (reader.Truncated()) {
+      err << "skinpack: " << package.string() << ": the package is cut short: its compressed stream ends before the "
+          << reader.DeclaredSize() << " bytes it declares, so the last entries end in zero bytes\n";
+      status = 1;
     }
-    out << "extracted " << written.size() << " entries into " << folder.string() << "\n";
+    out << "extracted " << std::count(wanted.begin(), wanted.end(), true) << " entries into " << folder.string()
+        << "\n";
     return status;
   });
 }
