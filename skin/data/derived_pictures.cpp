@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
-#include "host/graphics/canvas.h"
+#include <algorithm>
+
 #include "host/core/colour.h"
 #include "skin/draw/bitmap_effects.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/gradient.h"
-#include "skin/draw/single_frame.h"
+#include "skin/draw/frame_geometry.h"
+#include "skin/draw/transparent.h"
 #include "skin/draw/skin_element.h"
 
 namespace skin {
@@ -15,6 +17,28 @@ namespace {
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr int kCellWidth = 50;
 constexpr int kCellHeight = 21;
+void FillMagenta(host::DibBitmap& bitmap, const RECT& rect) {
+  const int bpp = bitmap.BytesPerPixel();
+  for (int y = std::max(0, static_cast<int>(rect.top)); y < std::min(bitmap.Height(), static_cast<int>(rect.bottom)); ++y) {
+    std::uint8_t* p = bitmap.ScanLine(y);
+    for (int x = std::max(0, static_cast<int>(rect.left)); x < std::min(bitmap.Width(), static_cast<int>(rect.right)); ++x) {
+      p[x * bpp] = 255;
+      p[x * bpp + 1] = 0;
+      p[x * bpp + 2] = 255;
+    }
+  }
+}
+
+// Frame k of n, keyed, centred on `rect` of the target.
+void CenterKeyedFrame(host::DibBitmap& target, const RECT& rect, const host::DibBitmap& image, int k, int n) {
+  const auto f = SkinFrame(image.Width(), image.Height(), k, n, Strip::Horizontal);
+  if (!f) return;
+  // Integer division truncates toward zero, so an oversized frame overhangs evenly.
+  const int x = rect.left + (rect.right - rect.left - f->width) / 2;
+  const int y = rect.top + (rect.bottom - rect.top - f->height) / 2;
+  CopyKeyedFrame(target, x, y, image, k, n, kSkinColourKey);
+}
+
 }  // namespace
 
 void ComposeComboPictures(SkinElements& e) {
@@ -23,22 +47,25 @@ void ComposeComboPictures(SkinElements& e) {
   const int n = e.SunkEdge->FrameCount;
   if (n <= 0) return;
 
+  // Composed in memory: on the magenta cell a keyed copy and a plain one give
+  // the same pixels, and no picture here needs a device context.
   host::DibBitmap strip(kCellWidth * n, kCellHeight);
-  strip.GetCanvas().SetBrushColour(kMagenta);
-  strip.GetCanvas().FillRect({0, 0, kCellWidth * n, kCellHeight});
+  FillMagenta(strip, {0, 0, kCellWidth * n, kCellHeight});
   host::DibBitmap cell(kCellWidth, kCellHeight);
-  host::Canvas& canvas = cell.GetCanvas();
-  canvas.SetBrushColour(kMagenta);
   const RECT button{kCellWidth - w, 0, kCellWidth, kCellHeight};
   for (int k = 1; k <= n; ++k) {
-    canvas.FillRect({0, 0, kCellWidth, kCellHeight});
-    DrawSkinElement(cell.Dc(), {0, 0, kCellWidth, kCellHeight}, e.SunkEdge->Image, e.SunkEdge->Margins(), k, n,
-                    e.SunkEdge->Trans == 1, false, Strip::Horizontal);
-    DrawSkinElement(cell.Dc(), button, e.ComboButton->Image, e.ComboButton->Margins(), k,
-                    e.ComboButton->FrameCount, true, false, Strip::Horizontal);
-    if (e.ExtraImages) CenterSkinFrame(cell.Dc(), button, e.ExtraImages->Image, k, e.ExtraImages->FrameCount, true);
-    canvas.FillRect({2, 2, kCellWidth - 1 - w, kCellHeight - 3});
-    BitBlt(strip.Dc(), kCellWidth * (k - 1), 0, kCellWidth, kCellHeight, cell.Dc(), 0, 0, SRCCOPY);
+    FillMagenta(cell, {0, 0, kCellWidth, kCellHeight});
+    CopyKeyedFrame(cell, 0, 0,
+                   ComposeSkinElement({0, 0, kCellWidth, kCellHeight}, e.SunkEdge->Image, e.SunkEdge->Margins(), k, n,
+                                      false, Strip::Horizontal),
+                   1, 1, kMagenta);
+    CopyKeyedFrame(cell, button.left, 0,
+                   ComposeSkinElement(button, e.ComboButton->Image, e.ComboButton->Margins(), k,
+                                      e.ComboButton->FrameCount, false, Strip::Horizontal),
+                   1, 1, kSkinColourKey);
+    if (e.ExtraImages) CenterKeyedFrame(cell, button, e.ExtraImages->Image, k, e.ExtraImages->FrameCount);
+    FillMagenta(cell, {2, 2, kCellWidth - 1 - w, kCellHeight - 3});
+    CopyKeyedFrame(strip, kCellWidth * (k - 1), 0, cell, 1, 1, kMagenta);
   }
 
   TDataSkinBorder& combo = *e.ComboButton;
