@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/draw/bitmap_copy.h"
 #include "skin/store/ascii.h"
-
 
 namespace skin {
 namespace {
@@ -59,8 +59,7 @@ void ReadCaptionButtons(const DefinitionSource& src, const std::vector<std::stri
     b->Align = b->Visibility = b->Visibility1 = 100;
     b->FrameCount = 4;
     if (!mdi.Empty() && a > 0) {
-      b->Image = host::DibBitmap(4 * a, mdi.Height());
-      BitBlt(b->Image.Dc(), 0, 0, 4 * a, mdi.Height(), mdi.Dc(), 4 * a * i, 0, SRCCOPY);
+      b->Image = CopyPart(mdi, 4 * a * i, 0, 4 * a, mdi.Height());
       b->XCoord = (a + 4) * (3 - i);
     }
     buttons.push_back(std::move(b));
