@@ -120,6 +120,19 @@ TEST(Grayscale, AveragesTheComponentsAtTwentyFourBits) {
   EXPECT_EQ(b.Pixel(1, 0), RGB(254, 254, 254));
 }
 
+TEST(CopyBitmap, APartIsCutTo24BitsAndLeavesBlackOutsideTheSource) {
+  const auto source = CodedPicture(9, 4, PixelFormat::Bits32);
+  const host::DibBitmap part = skin::CopyPart(source, 6, -1, 5, 3);
+  ASSERT_EQ(part.Width(), 5);
+  ASSERT_EQ(part.Height(), 3);
+  EXPECT_EQ(part.Format(), PixelFormat::Bits24);
+  EXPECT_EQ(part.Pixel(0, 0), RGB(0, 0, 0));  // row -1 of the source
+  EXPECT_EQ(part.Pixel(0, 1), RGB(6, 0, 7));
+  EXPECT_EQ(part.Pixel(2, 2), RGB(8, 1, 7));
+  EXPECT_EQ(part.Pixel(3, 2), RGB(0, 0, 0));  // column 9, past the source
+  EXPECT_TRUE(skin::CopyPart(source, 0, 0, 0, 3).Empty());
+}
+
 TEST(CopyBitmap, TakesSizeFormatAndPixels) {
   const auto source = CodedPicture(9, 4, PixelFormat::Bits32);
   host::DibBitmap copy(2, 2);
