@@ -124,6 +124,16 @@ TEST(LzhDecoder, GarbageDecodesLikeTheReferenceWithoutLeavingTheWindow) {
   }
 }
 
+// Zero bits always take the rarer branch, so every code is as long as the tree
+// allows; ones and alternating bits walk the other edges.
+TEST(LzhDecoder, StreamsThatWalkTheTreesEdgesDecodeLikeTheReference) {
+  for (const std::uint8_t fill : {0x00, 0xFF, 0x55, 0x0F}) {
+    const Bytes stream(60000, fill);
+    const Bytes expected = reference::Decode(WithSize(400000, stream));
+    ASSERT_EQ(DecodeStream(stream, 400000), expected) << int(fill);
+  }
+}
+
 TEST(LzhDecoder, WriteFailurePropagatesAndStopsDecoding) {
   TMemoryStream unused_in, unused_out;
   Recorder rec;
