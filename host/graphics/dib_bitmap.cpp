@@ -1,5 +1,6 @@
 #include "host/graphics/dib_bitmap.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -186,22 +187,26 @@ Canvas& DibBitmap::GetCanvas() {
   return *canvas_;
 }
 
-Bitmap DibBitmap::Mask(COLORREF key) const {
-  if (Empty()) return Bitmap();
+Bitmap DibBitmap::Mask(COLORREF key) const { return Mask(key, width_, height_); }
+
+Bitmap DibBitmap::Mask(COLORREF key, int width, int height) const {
+  width = std::min(width, width_);
+  height = std::min(height, height_);
+  if (Empty() || width <= 0 || height <= 0) return Bitmap();
   // Monochrome rows are padded to 16 bits; bit 7 of a byte is its leftmost pixel.
-  const int mask_stride = ((width_ + 15) / 16) * 2;
-  std::vector<std::uint8_t> mono(static_cast<size_t>(mask_stride) * static_cast<size_t>(height_), 0);
+  const int mask_stride = ((width + 15) / 16) * 2;
+  std::vector<std::uint8_t> mono(static_cast<size_t>(mask_stride) * static_cast<size_t>(height), 0);
   const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
   const int bpp = BytesPerPixel();
   GdiFlush();
-  for (int y = 0; y < height_; ++y) {
+  for (int y = 0; y < height; ++y) {
     const std::uint8_t* p = bits_ + static_cast<size_t>(y) * Stride();
     std::uint8_t* m = mono.data() + static_cast<size_t>(y) * mask_stride;
-    for (int x = 0; x < width_; ++x, p += bpp) {
+    for (int x = 0; x < width; ++x, p += bpp) {
       if (p[0] == kb && p[1] == kg && p[2] == kr) m[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
     }
   }
-  return Bitmap(CreateBitmap(width_, height_, 1, 1, mono.data()));
+  return Bitmap(CreateBitmap(width, height, 1, 1, mono.data()));
 }
 
 }  // namespace host

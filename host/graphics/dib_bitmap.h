@@ -75,6 +75,8 @@ public:
   // A monochrome bitmap of the same size: 1 (white) where the picture has
   // the key colour, 0 (black) elsewhere. Null for an empty bitmap.
   Bitmap Mask(COLORREF key) const;
+  // The same for the top-left width x height part (clipped to the picture).
+  Bitmap Mask(COLORREF key, int width, int height) const;
 
 private:
   void Replace(Bitmap bitmap, std::uint8_t* bits, int width, int height, PixelFormat format);

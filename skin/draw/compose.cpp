@@ -18,19 +18,17 @@ void TileBitmap(host::Canvas& canvas, const RECT& dest, const host::DibBitmap& s
   }
 }
 
-host::DibBitmap ComposeSkinElement(const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
-                                   bool tile, Strip strip) {
-  const auto size = DestinationSize(rect);
-  if (!size || image.Empty()) return {};
+bool ComposeSkinElementInto(host::DibBitmap& target, const SIZE& size, const host::DibBitmap& image,
+                            const RECT& margins, int k, int n, bool tile, Strip strip) {
+  if (image.Empty() || target.Width() < size.cx || target.Height() < size.cy) return false;
   const auto frame = SkinFrame(image.Width(), image.Height(), k, n, strip);
-  if (!frame) return {};
-  const int W = size->cx, H = size->cy;
-  const auto pieces = NineSlicePieces(W, H, margins, *frame, tile);
-  if (pieces.empty()) return {};
-  host::DibBitmap result(W, H);
-  if (result.Empty()) return {};
-  host::Canvas& canvas = result.GetCanvas();
+  if (!frame) return false;
+  const auto pieces = NineSlicePieces(size.cx, size.cy, margins, *frame, tile);
+  if (pieces.empty()) return false;
+  host::Canvas& canvas = target.GetCanvas();
   canvas.SetStretchMode(COLORONCOLOR);
+  // What no piece covers stays black, as in a new bitmap.
+  PatBlt(canvas.Handle(), 0, 0, size.cx, size.cy, BLACKNESS);
   HDC src = image.Dc();
   for (const SlicePiece& p : pieces) {
     const int dw = p.dest.right - p.dest.left, dh = p.dest.bottom - p.dest.top;
@@ -42,6 +40,15 @@ host::DibBitmap ComposeSkinElement(const RECT& rect, const host::DibBitmap& imag
                  p.source.right - p.source.left, p.source.bottom - p.source.top, SRCCOPY);
     }
   }
+  return true;
+}
+
+host::DibBitmap ComposeSkinElement(const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
+                                   bool tile, Strip strip) {
+  const auto size = DestinationSize(rect);
+  if (!size || image.Empty()) return {};
+  host::DibBitmap result(size->cx, size->cy);
+  if (result.Empty() || !ComposeSkinElementInto(result, *size, image, margins, k, n, tile, strip)) return {};
   return result;
 }
 

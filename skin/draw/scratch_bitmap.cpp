@@ -1,5 +1,6 @@
 #include "skin/draw/scratch_bitmap.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "host/graphics/canvas.h"
@@ -13,20 +14,42 @@ std::unique_ptr<host::DibBitmap>& Slot() noexcept {
   return bitmap;
 }
 
+std::unique_ptr<host::DibBitmap>& ComposeSlot() noexcept {
+  static std::unique_ptr<host::DibBitmap> bitmap;
+  return bitmap;
+}
+
+// One pixel to begin with, so that its DC exists and keeps the stretching
+// mode through every later resize.
+std::unique_ptr<host::DibBitmap> NewScratch() {
+  auto bitmap = std::make_unique<host::DibBitmap>(1, 1);
+  if (bitmap->Empty()) return nullptr;
+  bitmap->GetCanvas().SetStretchMode(COLORONCOLOR);
+  return bitmap;
+}
+
 }  // namespace
 
 host::DibBitmap* ScratchBitmap() noexcept { return Slot().get(); }
 
-void CreateScratchBitmap() {
-  if (Slot()) return;
-  // One pixel to begin with, so that its DC exists and keeps the stretching
-  // mode through every later resize.
-  auto bitmap = std::make_unique<host::DibBitmap>(1, 1);
-  if (bitmap->Empty()) return;
-  bitmap->GetCanvas().SetStretchMode(COLORONCOLOR);
-  Slot() = std::move(bitmap);
+host::DibBitmap* ComposeScratch(int width, int height) {
+  host::DibBitmap* bitmap = ComposeSlot().get();
+  if (!bitmap) return nullptr;
+  // Growing only: a DIB section made anew costs more than the drawing.
+  if (bitmap->Width() < width || bitmap->Height() < height) {
+    bitmap->SetSize(std::max(bitmap->Width(), width), std::max(bitmap->Height(), height));
+  }
+  return bitmap->Empty() ? nullptr : bitmap;
 }
 
-void FreeScratchBitmap() noexcept { Slot().reset(); }
+void CreateScratchBitmap() {
+  if (!Slot()) Slot() = NewScratch();
+  if (!ComposeSlot()) ComposeSlot() = NewScratch();
+}
+
+void FreeScratchBitmap() noexcept {
+  Slot().reset();
+  ComposeSlot().reset();
+}
 
 }  // namespace skin

@@ -10,7 +10,13 @@ namespace skin {
 // that needs it is then skipped.
 host::DibBitmap* ScratchBitmap() noexcept;
 
-// At program start-up: a bitmap whose canvas stretches with COLORONCOLOR.
+// A second such bitmap, at least width x height, for composing one skin
+// element inside a single drawing call that paints nothing else meanwhile;
+// it only grows. Null before CreateScratchBitmap: the caller then makes its
+// own.
+host::DibBitmap* ComposeScratch(int width, int height);
+
+// At program start-up: bitmaps whose canvases stretch with COLORONCOLOR.
 void CreateScratchBitmap();
 // At program shutdown.
 void FreeScratchBitmap() noexcept;

@@ -17,6 +17,12 @@ namespace skin {
 host::DibBitmap ComposeSkinElement(const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
                                    bool tile, Strip strip);
 
+// The same into the top-left size.cx x size.cy of `target`, which must be at
+// least that large; false, and the target untouched, when there is nothing
+// to draw.
+bool ComposeSkinElementInto(host::DibBitmap& target, const SIZE& size, const host::DibBitmap& image,
+                            const RECT& margins, int k, int n, bool tile, Strip strip);
+
 // Composes and puts the result at rect, keyed on magenta when transparent.
 void DrawSkinElement(HDC dc, const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
                      bool transparent, bool tile, Strip strip);

@@ -7,6 +7,7 @@
 
 #include "pictures.h"
 #include "skin/data/descriptors.h"
+#include "skin/draw/scratch_bitmap.h"
 #include "skin/draw/skin_element.h"
 
 using drawtest::Background;
@@ -200,6 +201,30 @@ TEST(DrawSkinElement, PutsTheRenderingAtTheRectangle) {
       const COLORREF want = inside ? expected.Pixel(x - r.left, y - r.top) : BackgroundPixel(x, y);
       ASSERT_EQ(target.Pixel(x, y), want) << x << ", " << y;
     }
+  }
+}
+
+// With the shared compose bitmap, left larger and full of an earlier
+// element, the drawing is the same as with a bitmap of its own.
+TEST(DrawSkinElement, TheSharedComposeBitmapDrawsAsANewOneWould) {
+  auto image = CodedPicture(30, 30);
+  for (int x = 5; x < 25; ++x) image.SetPixel(x, 12, drawtest::kMagenta);
+  const RECT r{10, 5, 50, 45};
+  const auto draw = [&](bool keyed) {
+    auto target = Background(80, 60);
+    skin::DrawSkinElement(target.Dc(), r, image, kMargins, 1, 1, keyed, false, Strip::Horizontal);
+    skin::DrawSkinElement(target.Dc(), {60, 40, 70, 50}, image, kMargins, 1, 1, keyed, false, Strip::Horizontal);
+    return target;
+  };
+  const host::DibBitmap own[] = {draw(false), draw(true)};
+  skin::CreateScratchBitmap();
+  auto other = Background(200, 120);
+  skin::DrawSkinElement(other.Dc(), {0, 0, 200, 120}, CodedPicture(60, 40), {}, 1, 1, false, true, Strip::Horizontal);
+  const host::DibBitmap shared[] = {draw(false), draw(true)};
+  skin::FreeScratchBitmap();
+  for (int keyed = 0; keyed < 2; ++keyed) {
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 80; ++x) ASSERT_EQ(shared[keyed].Pixel(x, y), own[keyed].Pixel(x, y)) << keyed << ": " << x << ", " << y;
   }
 }
 
