@@ -158,22 +158,46 @@ host::Region TSkinForm::BuildRegion(int w, int h) {
   return region;
 }
 
-void TSkinForm::UpdateRegion() {
-  if (FState == flGone || !FSkinFrame) return;
+bool TSkinForm::UpdateRegion(bool redraw) {
+  if (FState == flGone || !FSkinFrame) return false;
   RECT window;
-  if (!GetWindowRect(FHandle, &window)) return;
+  if (!GetWindowRect(FHandle, &window)) return false;
   const int w = window.right - window.left, h = window.bottom - window.top;
-  if (w <= 0 || h <= 0) return;
-  if (IsMDIChild() && FWindowState != TWindowState::Normal) return;
-  if (w == FRgnWidth && h == FRgnHeight && !IsMDIChild() && FState != flReskinning) return;
+  if (w <= 0 || h <= 0) return false;
+  if (IsMDIChild() && FWindowState != TWindowState::Normal) return false;
+  if (w == FRgnWidth && h == FRgnHeight && !IsMDIChild() && FState != flReskinning) return false;
   FHasRegion = false;
   FRgnWidth = w;
   FRgnHeight = h;
   host::Region region = BuildRegion(w, h);
   FRegion = region.get();
+  // Without a redraw the system leaves what the window no longer covers as
+  // it was; what lies behind is asked to paint it.
+  host::Region uncovered;
+  if (!redraw) {
+    uncovered.reset(CreateRectRgn(0, 0, w, h));
+    CombineRgn(uncovered, uncovered, region, RGN_DIFF);
+  }
   // The window owns the region from here on.
-  if (SetWindowRgn(FHandle, region.get(), TRUE)) region.release();
+  const bool set = SetWindowRgn(FHandle, region.get(), redraw) != 0;
+  if (set) region.release();
   FHasRegion = true;
+  if (set && uncovered) {
+    const HWND parent = GetAncestor(FHandle, GA_PARENT);
+    POINT origin{window.left, window.top};
+    MapWindowPoints(HWND_DESKTOP, parent, &origin, 1);
+    OffsetRgn(uncovered, origin.x, origin.y);
+    RedrawWindow(parent, nullptr, uncovered, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+  return set;
+}
+
+bool TSkinForm::RegionBehind() const {
+  // A minimised window keeps the region it had.
+  if (!FHasRegion || IsMDIChild() || FState != flRunning || IsIconic(FHandle)) return false;
+  RECT window;
+  return GetWindowRect(FHandle, &window) &&
+         (window.right - window.left != FRgnWidth || window.bottom - window.top != FRgnHeight);
 }
 
 }  // namespace skin

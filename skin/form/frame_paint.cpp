@@ -112,6 +112,10 @@ void TSkinForm::HandleNcPaint(host::TMessage& m) {
       Default(m);
       return;
     }
+    // The system paints a resized window before its WM_SIZE sets the region
+    // for the new size, which would repaint the frame a second time: the
+    // region is set now, quietly, and this paint is the only one.
+    if (RegionBehind()) UpdateRegion(false);
     PaintFrame();
   }
   m.Result = 0;

@@ -269,7 +269,9 @@ void TSkinForm::SetCaptionStyle(bool on) {
   if (!(FCaps & capOwnCaption) || (FStyle & WS_CAPTION) != WS_CAPTION) return;
   auto set = [window = FHandle](bool caption) {
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(caption ? style | WS_CAPTION : style & ~WS_CAPTION));
+    const DWORD changed = caption ? style | WS_CAPTION : style & ~WS_CAPTION;
+    // Every resize asks again; a style set anew costs two messages for nothing.
+    if (changed != style) SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(changed));
   };
   set(on);
   if (on)

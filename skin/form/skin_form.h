@@ -98,7 +98,11 @@ public:
 
   // Frame geometry and painting.
   void ReadFrameMetrics();
-  void UpdateRegion();
+  // True when a new region was set. With `redraw` the window repaints its
+  // frame; without, the caller paints it.
+  bool UpdateRegion(bool redraw = true);
+  // A size change has outrun the region: the window's WM_SIZE is still to come.
+  bool RegionBehind() const;
   // The region for a window of w x h: the interior and the opaque pixels of the borders.
   host::Region BuildRegion(int w, int h);
   // One border's opaque pixels at rect (window coordinates): composed and

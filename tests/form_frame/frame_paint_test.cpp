@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "frame_fixture.h"
+#include "host/gdi/handles.h"
 #include "skin/draw/scratch_bitmap.h"
 
 using namespace frame_test;
@@ -52,6 +53,59 @@ TEST_F(FramePaint, AnActiveWindowShowsTheFirstFrameOfEachElement) {
   EXPECT_EQ(f->FBorderBottom, 6);
   ASSERT_TRUE(f->FActive);
   ExpectFrame(*f, Data(), 1);
+}
+
+// A plain window of one colour, made before skinning starts so that the
+// engine leaves it as it is.
+HWND SolidWindow(const RECT& r, COLORREF colour) {
+  static const host::Brush brush(CreateSolidBrush(colour));
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = brush.get();
+  wc.lpszClassName = L"BrindleSolidBehind";
+  RegisterClassW(&wc);
+  return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                         r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+// Screen pixels of the window's rectangle that its region cuts away and
+// that show anything but `behind`.
+int StaleCutAwayPixels(HWND window, COLORREF behind) {
+  const RECT r = form_test::WindowRect(window);
+  const host::Region region(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(window, region) == ERROR) return -1;
+  const host::DibBitmap shot = Grab(r);
+  int stale = 0;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x)
+      if (!PtInRegion(region, x, y) && shot.Pixel(x, y) != behind) ++stale;
+  return stale;
+}
+
+// A resize paints the frame at the new size once, and the pixels the new
+// region cuts away, which the old frame covered, show what lies behind.
+TEST_F(FramePaint, AResizedWindowShowsItsWholeFrameAndWhatLiesBehindItsCutAwayPixels) {
+  constexpr COLORREF kBehind = RGB(0, 160, 0);
+  const HWND behind = SolidWindow({20, 20, 560, 420}, kBehind);
+  UseSkin(FrameSkin().Package());
+  auto form = MakeForm(40, 40, 300, 160);
+  form->SetCaption("");
+  skin::TSkinForm* f = Show(*form);
+  ASSERT_TRUE(f && f->FHasRegion);
+  const RECT start = form_test::WindowRect(f->FHandle);
+  for (const SIZE step : {SIZE{57, 23}, SIZE{-90, -61}, SIZE{11, 0}}) {
+    const RECT r = form_test::WindowRect(f->FHandle);
+    SetWindowPos(f->FHandle, nullptr, 0, 0, r.right - r.left + step.cx, r.bottom - r.top + step.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(f->FHandle);
+    PumpUntil([&] { return StaleCutAwayPixels(f->FHandle, kBehind) == 0; }, 1000);
+    EXPECT_EQ(StaleCutAwayPixels(f->FHandle, kBehind), 0) << step.cx << " x " << step.cy;
+    EXPECT_EQ(f->FRgnWidth, form_test::WindowRect(f->FHandle).right - r.left);
+    ExpectFrame(*f, Data(), 1);
+  }
+  EXPECT_LT(form_test::WindowRect(f->FHandle).bottom, start.bottom);
+  DestroyWindow(behind);
 }
 
 // A window made inactive by a second one shown over it shows this frame.
