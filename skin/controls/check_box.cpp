@@ -103,7 +103,6 @@ void TSkinCheckControl::Draw(HDC dc, const RECT&) {
     return;
   }
   Enabled = !Disabled();
-  Focused = GetFocus() == Handle;
   RECT r{};
   GetClientRect(Handle, &r);
   if (OwnPaint) Transparent ? PaintParentBackground(dc) : FillParentColor(dc, r);

@@ -173,7 +173,6 @@ const TDataSkinButton* TSkinButton::Element() const {
 
 void TSkinButton::ReadState() {
   Enabled = !(static_cast<DWORD>(GetWindowLongAW(Handle, GWL_STYLE)) & WS_DISABLED);
-  Focused = Handle && GetFocus() == Handle;
   Text = Control ? GetTextProp(Control, "Caption") : GetWindowTextWide(Handle);
 }
 
@@ -195,7 +194,7 @@ void TSkinButton::PaintFace(const RECT& rect, int frame, bool with_element) {
     FillParentColor(dc, rect);
   else
     FillFace(dc, rect);
-  if (with_element) DrawSkinObject(dc, rect, Element()->FrameCount, frame, *Element());
+  if (with_element) DrawSkinObject(Buffer, rect, Element()->FrameCount, frame, *Element());
 }
 
 HFONT TSkinButton::ButtonFont() const {

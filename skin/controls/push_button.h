@@ -26,7 +26,7 @@ public:
 
 protected:
   const TDataSkinButton* Element() const;
-  // Enabled, Focused and Text as the window has them now.
+  // Enabled and Text as the window has them now.
   void ReadState();
   int ButtonFrame() const;
   // Sizes Buffer, paints the background and the element's frame into it.

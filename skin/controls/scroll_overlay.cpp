@@ -271,7 +271,7 @@ void TWScrollbar::Paint(HDC dc) {
     return Vertical ? RECT{0, from, thickness, to} : RECT{from, 0, to, thickness};
   };
   if (const TDataSkinObject* track = Vertical ? e.VertScroll.get() : e.HorzScroll.get())
-    DrawSkinObject(mem, along(a, BarLength - a), 4, enabled ? 1 : 3, *track);
+    DrawSkinObject(picture, along(a, BarLength - a), 4, enabled ? 1 : 3, *track);
 
   const int arrow = BarLength < 2 * a ? BarLength / 2 : a;
   const auto put = [&](int frame, int offset) {
@@ -290,7 +290,7 @@ void TWScrollbar::Paint(HDC dc) {
   if (enabled && thumb && ThumbStart >= 0 && ThumbEnd <= BarLength && ThumbEnd > ThumbStart) {
     const bool hot = HotPart == SB_THUMBTRACK;
     const int frames = thumb->FrameCount > 0 ? thumb->FrameCount : kDefaultThumbFrames;
-    DrawSkinObject(mem, along(ThumbStart, ThumbEnd), frames, hot ? (Pressed ? 2 : 3) : 1, *thumb);
+    DrawSkinObject(picture, along(ThumbStart, ThumbEnd), frames, hot ? (Pressed ? 2 : 3) : 1, *thumb);
     const int length = ThumbEnd - ThumbStart, h = arrows.Height();
     const int offset = ThumbStart + (length - h) / 2;
     if (h < length + 2 && offset >= 0 && offset + h <= BarLength)

@@ -81,6 +81,7 @@ void TSkinControl::Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour
   if (!Control) return;
   if (auto* win = dynamic_cast<host::TWinControl*>(Control)) Handle = win->Handle();
   UnicodeWindow = Handle && IsWindowUnicode(Handle);
+  Focused = Handle && GetFocus() == Handle;
   HookSlot(*Control);
   host::SetPropValue(*Control, "DoubleBuffered", true);
   Register();
@@ -104,6 +105,7 @@ void TSkinControl::AttachWindow(HWND window, TSkinData* data, TSkinForm* form, h
   VariantFlag = 0;
   Register();
   UnicodeWindow = IsWindowUnicode(window) != FALSE;
+  Focused = GetFocus() == window;
   Text = GetWindowTextWide(window);
   subclass_.Install(window, [this](UINT msg, WPARAM wparam, LPARAM lparam) {
     host::TMessage m{msg, wparam, lparam};
@@ -117,6 +119,9 @@ void TSkinControl::AttachWindow(HWND window, TSkinData* data, TSkinForm* form, h
 
 void TSkinControl::WndProc(host::TMessage& m) {
   const host::HandlerDepth::Scope scope(depth_);
+  // Followed here rather than asked of the system at every paint, a round trip each time.
+  if (m.Msg == WM_SETFOCUS) Focused = true;
+  if (m.Msg == WM_KILLFOCUS) Focused = false;
   if (m.Msg == kSkinActive) {
     SkinActive = m.WParam > 0;
     SkinActiveChanged();

@@ -90,7 +90,6 @@ void TSkinTab::Attach(TSkinForm* form, TSkinData* data, bool use_skin_colour, ho
 
 void TSkinTab::AttachWindow(HWND window, TSkinData* data, TSkinForm* form, host::Canvas* canvas) {
   TSkinControl::AttachWindow(window, data, form, canvas);
-  Focused = GetFocus() == Handle;
   Prepare();
 }
 
@@ -196,7 +195,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& window, const RECT& display) {
       if (!SendMessageW(Handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
       const RECT m = MapItem(TabPosition, r, window, display, StripBuffer.Width());
       const int frame = i == focus ? 2 : 1;
-      DrawSkinElement(b, m, TabImage, tabs->Margins(), frame, tabs->FrameCount, tabs->Trans == 1, tabs->Tile == 1,
+      DrawSkinElement(StripBuffer, m, TabImage, tabs->Margins(), frame, tabs->FrameCount, tabs->Trans == 1, tabs->Tile == 1,
                       Strip::Horizontal);
       SetTextColor(b, TabTextColour(frame == 2 ? tabs->MouseOverColour2 : tabs->NormalColour2, colours));
       DrawTabCaption(b, m, TTabAlign::Centre, item.text, item.image, images, Enabled);

@@ -72,7 +72,7 @@ void TSkinTab31::Draw(HDC dc, const RECT& rect) {
     if (x + w > room) continue;  // skipped: a later, shorter tab may still fit
     const bool selected = i == tab_set->TabIndex();
     const RECT r{x, 0, x + w, height};
-    DrawSkinElement(b, r, TabImage, tabs->Margins(), selected ? 2 : 1, tabs->FrameCount, tabs->Trans == 1,
+    DrawSkinElement(buffer, r, TabImage, tabs->Margins(), selected ? 2 : 1, tabs->FrameCount, tabs->Trans == 1,
                     tabs->Tile == 1, Strip::Horizontal);
     canvas.SetFontColour(TabTextColour(selected ? tabs->MouseOverColour2 : tabs->NormalColour2,
                                        SkinData->Elements().Colours));

@@ -27,9 +27,15 @@ bool ComposeSkinElementInto(host::DibBitmap& target, const SIZE& size, const hos
 void DrawSkinElement(HDC dc, const RECT& rect, const host::DibBitmap& image, const RECT& margins, int k, int n,
                      bool transparent, bool tile, Strip strip);
 
+// The same onto a bitmap: a transparent element is keyed in memory, which
+// costs far less than a copy through a GDI mask.
+void DrawSkinElement(host::DibBitmap& target, const RECT& rect, const host::DibBitmap& image, const RECT& margins,
+                     int k, int n, bool transparent, bool tile, Strip strip);
+
 // DrawSkinElement with the descriptor's picture, margins and tiling, frames
 // side by side, keyed exactly when its Trans is 1.
 void DrawSkinObject(HDC dc, const RECT& rect, int n, int k, const TDataSkinObject& element);
+void DrawSkinObject(host::DibBitmap& target, const RECT& rect, int n, int k, const TDataSkinObject& element);
 
 // Repeats the source rectangle at natural size from dest's top-left, across
 // and then down, whole tiles only: the last row and column may spill past dest.

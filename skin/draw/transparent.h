@@ -22,4 +22,8 @@ void DrawTransparentBitmap(HDC dc, const RECT& rect, const host::DibBitmap& bitm
 // many times a second at natural size, such as caption buttons.
 void CopyKeyedFrame(host::DibBitmap& target, int x, int y, const host::DibBitmap& image, int k, int n, COLORREF key);
 
+// The part of `source` copied the same way onto target at (x, y); the part
+// is limited to the source.
+void CopyKeyedPart(host::DibBitmap& target, int x, int y, const host::DibBitmap& source, RECT part, COLORREF key);
+
 }  // namespace skin

@@ -209,6 +209,12 @@ TEST_F(ControlsTest, APushButtonShowsEachStateFrameAndClicksOnRelease) {
 
   button_->SetEnabled(false);
   EXPECT_TRUE(ButtonShows(b, 3));  // disabled wins over focused
+  button_->SetEnabled(true);
+  EXPECT_TRUE(ButtonShows(b, 1));  // disabling took the focus away
+  SetFocus(b);
+  EXPECT_TRUE(ButtonShows(b, 5));
+  SetFocus(other_->Handle());
+  EXPECT_TRUE(ButtonShows(b, 1));
 }
 
 TEST_F(ControlsTest, BareControlsOfADialogAreSkinnedAndWork) {

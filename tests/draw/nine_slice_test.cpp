@@ -205,26 +205,37 @@ TEST(DrawSkinElement, PutsTheRenderingAtTheRectangle) {
 }
 
 // With the shared compose bitmap, left larger and full of an earlier
-// element, the drawing is the same as with a bitmap of its own.
-TEST(DrawSkinElement, TheSharedComposeBitmapDrawsAsANewOneWould) {
+// element, the drawing is the same as with a bitmap of its own; and drawn
+// onto a bitmap, keyed in memory, the same as through the bitmap's DC, also
+// where the rectangle runs past the bitmap's edges.
+TEST(DrawSkinElement, TheSharedComposeBitmapAndABitmapTargetDrawAsANewBitmapThroughADCWould) {
   auto image = CodedPicture(30, 30);
   for (int x = 5; x < 25; ++x) image.SetPixel(x, 12, drawtest::kMagenta);
-  const RECT r{10, 5, 50, 45};
-  const auto draw = [&](bool keyed) {
+  const RECT rects[] = {{10, 5, 50, 45}, {60, 40, 70, 50}, {65, 45, 95, 75}, {-12, -7, 8, 13}};
+  const auto draw = [&](bool keyed, bool onto_bitmap) {
     auto target = Background(80, 60);
-    skin::DrawSkinElement(target.Dc(), r, image, kMargins, 1, 1, keyed, false, Strip::Horizontal);
-    skin::DrawSkinElement(target.Dc(), {60, 40, 70, 50}, image, kMargins, 1, 1, keyed, false, Strip::Horizontal);
+    for (const RECT& r : rects) {
+      if (onto_bitmap)
+        skin::DrawSkinElement(target, r, image, kMargins, 1, 1, keyed, false, Strip::Horizontal);
+      else
+        skin::DrawSkinElement(target.Dc(), r, image, kMargins, 1, 1, keyed, false, Strip::Horizontal);
+    }
     return target;
   };
-  const host::DibBitmap own[] = {draw(false), draw(true)};
+  const host::DibBitmap own[] = {draw(false, false), draw(true, false)};
   skin::CreateScratchBitmap();
   auto other = Background(200, 120);
   skin::DrawSkinElement(other.Dc(), {0, 0, 200, 120}, CodedPicture(60, 40), {}, 1, 1, false, true, Strip::Horizontal);
-  const host::DibBitmap shared[] = {draw(false), draw(true)};
+  const host::DibBitmap shared[] = {draw(false, false), draw(true, false)};
+  const host::DibBitmap onto[] = {draw(false, true), draw(true, true)};
   skin::FreeScratchBitmap();
   for (int keyed = 0; keyed < 2; ++keyed) {
-    for (int y = 0; y < 60; ++y)
-      for (int x = 0; x < 80; ++x) ASSERT_EQ(shared[keyed].Pixel(x, y), own[keyed].Pixel(x, y)) << keyed << ": " << x << ", " << y;
+    for (int y = 0; y < 60; ++y) {
+      for (int x = 0; x < 80; ++x) {
+        ASSERT_EQ(shared[keyed].Pixel(x, y), own[keyed].Pixel(x, y)) << keyed << ": " << x << ", " << y;
+        ASSERT_EQ(onto[keyed].Pixel(x, y), own[keyed].Pixel(x, y)) << keyed << ": " << x << ", " << y;
+      }
+    }
   }
 }
 
