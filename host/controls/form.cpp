@@ -249,7 +249,7 @@ void TForm::WndProc(TMessage& m) {
       }
       break;
     case WM_MEASUREITEM:
-      if (menu_ && m.WParam == 0 && menu_->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam), WindowHandle())) {
+      if (menu_ && m.WParam == 0 && menu_->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
         m.Result = TRUE;
         return;
       }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/core/component.h"
+#include "host/gdi/handles.h"
 
 namespace host {
 
@@ -152,7 +153,7 @@ public:
   void Loaded() override;
 
   // The messages of an owner-drawn menu, for whoever receives them.
-  bool MeasureItem(MEASUREITEMSTRUCT& m, HWND window);
+  bool MeasureItem(MEASUREITEMSTRUCT& m);
   bool DrawItem(const DRAWITEMSTRUCT& d);
   // A WM_COMMAND of the menu: the item of that command is clicked.
   bool DispatchCommand(UINT command);
@@ -170,7 +171,13 @@ protected:
 
 private:
   friend class TMenuItem;
+  // A memory DC with the menu font selected, made at the first measure.
+  HDC MeasureDc();
+
   std::unique_ptr<TMenuItem> items_;
+  // Declared in this order so that the DC lets go of the font before it is freed.
+  Font measure_font_;
+  MemoryDc measure_dc_;
   bool bar_;
   bool owner_draw_ = false;
   TImageList* images_ = nullptr;

@@ -51,7 +51,7 @@ LRESULT CALLBACK TPopupMenu::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM l
         if (HIWORD(wparam) == 0 && lparam == 0) self->DispatchCommand(LOWORD(wparam));
         return 0;
       case WM_MEASUREITEM:
-        if (self->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), wnd)) return TRUE;
+        if (self->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) return TRUE;
         break;
       case WM_DRAWITEM:
         if (self->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;

@@ -130,6 +130,7 @@ void ReadSkinDefinition(SkinElements& e, const store::TQuickIni& ini, const stor
   std::vector<std::string> sections;
   ini.ReadSections(sections);
   e.SkinName = ini.ReadString("TitlebarSkin", "SkinName", "");
+  e.MenuBackgrounds.Clear();
 
   picture::PictureBudget budget;
   DefinitionSource src{ini, package, SystemColour(18), budget};

@@ -11,6 +11,7 @@
 #include "host/core/colour.h"
 #include "host/gdi/handles.h"
 #include "skin/data/descriptors.h"
+#include "skin/draw/composed_pictures.h"
 
 namespace skin {
 
@@ -94,6 +95,9 @@ struct SkinElements {
   host::Brush ButtonFaceBrush;
   // Of the content colours, when the skin gives them.
   host::Brush ContentBrush, ContentDisabledBrush;
+
+  // MenuBackground at the sizes of the popup menus shown lately.
+  mutable ComposedPictures MenuBackgrounds;
 };
 
 }  // namespace skin

@@ -274,9 +274,9 @@ host::DibBitmap& TSkinForm::ItemBackground(HMENU menu, HDC target, const RECT& r
   if (FItemBitmap.Empty()) return FItemBitmap;
   const TSkinManage* manager = TSkinManage::Instance();
   const TSkinPopupMenu* popup = manager ? manager->PopupFor(menu) : nullptr;
-  if (popup && !popup->Background.Empty()) {
+  if (popup && popup->Background) {
     const POINT offset = ClientOffset(target);
-    BitBlt(FItemBitmap.Dc(), 0, 0, w, h, popup->Background.Dc(), r.left + offset.x, r.top + offset.y, SRCCOPY);
+    BitBlt(FItemBitmap.Dc(), 0, 0, w, h, popup->Background->Dc(), r.left + offset.x, r.top + offset.y, SRCCOPY);
   } else {
     FItemBitmap.GetCanvas().SetBrushColour(Rgb(FSkinData->Elements().Colours.Menu));
     FItemBitmap.GetCanvas().FillRect({0, 0, w, h});

@@ -53,18 +53,16 @@ void TSkinPopupMenu::Attach(HWND window, TSkinData* data, HMENU menu) {
 void TSkinPopupMenu::Detach() {
   if (!subclass_.Installed()) return;
   subclass_.Remove();
-  Background = host::DibBitmap();
+  Background.reset();
 }
 
-bool TSkinPopupMenu::ComposeBackground(bool force) {
+bool TSkinPopupMenu::ComposeBackground() {
   if (!SkinData || SkinData->SkinMissing()) return false;
-  const TDataSkinObject* element = SkinData->Elements().MenuBackground.get();
+  const SkinElements& elements = SkinData->Elements();
+  const TDataSkinObject* element = elements.MenuBackground.get();
   if (!element || element->Image.Empty()) return false;
-  const SIZE size = WindowSize(MenuWindow);
-  if (force || Background.Width() != size.cx || Background.Height() != size.cy)
-    Background = ComposeSkinElement(RECT{0, 0, size.cx, size.cy}, element->Image, element->Margins(), 1, 1,
-                                    element->Tile == 1, Strip::Horizontal);
-  return !Background.Empty();
+  Background = elements.MenuBackgrounds.At(*element, WindowSize(MenuWindow));
+  return Background != nullptr;
 }
 
 LRESULT TSkinPopupMenu::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -79,11 +77,11 @@ LRESULT TSkinPopupMenu::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
                       : CallWindowProcA(previous, MenuWindow, msg, wparam, lparam);
     }
     case WM_NCPAINT:
-      if (!ComposeBackground(true)) break;
+      if (!ComposeBackground()) break;
       PaintFrame();
       return 0;
     case WM_PRINT:
-      if (!wparam || !ComposeBackground(true)) break;
+      if (!wparam || !ComposeBackground()) break;
       return Print(reinterpret_cast<HDC>(wparam), lparam);
     case WM_PAINT:
     case WM_PRINTCLIENT:
@@ -95,18 +93,19 @@ LRESULT TSkinPopupMenu::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
 void TSkinPopupMenu::PaintFrame() {
   HDC dc = GetWindowDC(MenuWindow);
   if (!dc) return;
-  PaintStrips(dc, Background);
+  PaintStrips(dc, *Background);
   ReleaseDC(MenuWindow, dc);
 }
 
 LRESULT TSkinPopupMenu::Print(HDC dc, LPARAM flags) {
-  BitBlt(dc, 0, 0, Background.Width(), Background.Height(), Background.Dc(), 0, 0, SRCCOPY);
+  const host::DibBitmap& background = *Background;
+  BitBlt(dc, 0, 0, background.Width(), background.Height(), background.Dc(), 0, 0, SRCCOPY);
   // The caller's own clipping is kept and given back; the items are printed
   // inside the frame, over the skin's background.
   host::Region saved(CreateRectRgn(0, 0, 0, 0));
   const bool had_clip = GetClipRgn(dc, saved) == 1;
   const int mode = SetBkMode(dc, TRANSPARENT);
-  IntersectClipRect(dc, kFrame, kFrame, Background.Width() - kFrame, Background.Height() - kFrame);
+  IntersectClipRect(dc, kFrame, kFrame, background.Width() - kFrame, background.Height() - kFrame);
   const LRESULT result = subclass_.CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc), flags);
   SelectClipRgn(dc, had_clip ? saved.get() : nullptr);
   SetBkMode(dc, mode);
@@ -115,14 +114,14 @@ LRESULT TSkinPopupMenu::Print(HDC dc, LPARAM flags) {
 
 LRESULT TSkinPopupMenu::PaintClient(UINT msg, WPARAM wparam, LPARAM lparam) {
   // The item painter copies from Background while the items are drawn.
-  if (!ComposeBackground(false) || !FrameInClientArea(MenuWindow)) return subclass_.CallPrevious(msg, wparam, lparam);
+  if (!ComposeBackground() || !FrameInClientArea(MenuWindow)) return subclass_.CallPrevious(msg, wparam, lparam);
   const std::weak_ptr<bool> alive = alive_;
   const LRESULT result = subclass_.CallPrevious(msg, wparam, lparam);
-  if (alive.expired() || !subclass_.Installed() || Background.Empty()) return result;
+  if (alive.expired() || !subclass_.Installed() || !Background) return result;
   if (msg == WM_PAINT)
     PaintFrame();
   else if (wparam)
-    PaintStrips(reinterpret_cast<HDC>(wparam), Background);
+    PaintStrips(reinterpret_cast<HDC>(wparam), *Background);
   return result;
 }
 

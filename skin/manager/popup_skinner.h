@@ -30,14 +30,15 @@ public:
 
   HWND MenuWindow = nullptr;
   TSkinData* SkinData = nullptr;
-  host::DibBitmap Background;
+  // Shared with every popup of the same size.
+  std::shared_ptr<const host::DibBitmap> Background;
   HMENU MenuHandle = nullptr;
 
 private:
   LRESULT WindowProc(UINT msg, WPARAM wparam, LPARAM lparam);
   // Background at the window's size from the skin; false without a skin or
-  // picture. Only recomposes when forced or when the size changed.
-  bool ComposeBackground(bool force);
+  // picture.
+  bool ComposeBackground();
   void PaintFrame();
   LRESULT Print(HDC dc, LPARAM flags);
   LRESULT PaintClient(UINT msg, WPARAM wparam, LPARAM lparam);

@@ -264,7 +264,7 @@ const TSkinPopupMenu* TSkinManage::PopupFor(HMENU menu) const {
 
 const host::DibBitmap* TSkinManage::PopupBackground(HMENU menu) const {
   const TSkinPopupMenu* popup = PopupFor(menu);
-  return popup && !popup->Background.Empty() ? &popup->Background : nullptr;
+  return popup ? popup->Background.get() : nullptr;
 }
 
 void TSkinManage::SetMDIMaximized(bool maximized) {

@@ -7,6 +7,7 @@
 
 #include "pictures.h"
 #include "skin/data/descriptors.h"
+#include "skin/draw/composed_pictures.h"
 #include "skin/draw/scratch_bitmap.h"
 #include "skin/draw/skin_element.h"
 
@@ -282,6 +283,35 @@ TEST(DrawSkinObject, ReadsPictureMarginsTilingAndKeyFromTheDescriptor) {
       const COLORREF e = expected.Pixel(x, y);
       ASSERT_EQ(keyed.Pixel(x, y), e == drawtest::kMagenta ? BackgroundPixel(x, y) : e) << x << ", " << y;
     }
+}
+
+// The same element at the same size is composed once and shared; the least
+// lately asked for of five sizes gives way; a cleared cache composes anew.
+TEST(ComposedPictures, ShareOnePicturePerElementAndSizeAmongTheLatestFour) {
+  skin::TDataSkinObject element, other;
+  element.Image = CodedPicture(30, 30);
+  other.Image = CodedPicture(30, 30);
+  skin::ComposedPictures cache;
+  const auto first = cache.At(element, {60, 40});
+  ASSERT_TRUE(first);
+  const auto expected = ComposeSkinElement({0, 0, 60, 40}, element.Image, element.Margins(), 1, 1, false,
+                                           Strip::Horizontal);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 60; ++x) ASSERT_EQ(first->Pixel(x, y), expected.Pixel(x, y)) << x << ", " << y;
+  EXPECT_EQ(cache.At(element, {60, 40}), first);
+  const auto other_first = cache.At(other, {60, 40});
+  EXPECT_NE(other_first, first);
+  EXPECT_NE(cache.At(element, {61, 40}), first);
+  cache.At(element, {62, 40});
+  EXPECT_EQ(cache.At(element, {60, 40}), first) << "asked for again: the latest";
+  cache.At(element, {63, 40});
+  cache.At(element, {64, 40});  // {60, 40} stays; the other element's picture gives way
+  EXPECT_EQ(cache.At(element, {60, 40}), first);
+  EXPECT_NE(cache.At(other, {60, 40}), other_first);
+  cache.Clear();
+  EXPECT_NE(cache.At(element, {60, 40}), first);
+  EXPECT_EQ(first->Width(), 60) << "a picture handed out stays whole";
+  EXPECT_FALSE(cache.At(element, {0, 40}));
 }
 
 TEST(TileBitmap, RepeatsWholeTilesAcrossThenDown) {

@@ -144,6 +144,25 @@ TEST_F(PopupMenuTest, TheFrameStripsOnTheScreenAreTheSkinsPictureWithAndWithoutA
   SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(animation)), 0);
 }
 
+// Popups of one size share one composed picture; after a skin change the
+// same menu shows the new skin's picture, not the one kept from before.
+TEST_F(PopupMenuTest, AMenuOpenedAgainAfterASkinChangeShowsTheNewSkinsFrame) {
+  int frame = -1;
+  const auto settled = [&](HWND popup, const host::DibBitmap& screen) {
+    frame = Differences(screen, Skin(popup), true);
+    return frame == 0;
+  };
+  Watch(settled);
+  ASSERT_EQ(frame, 0);
+  int changes = 0;
+  data_->SetOnSkinChanged([&](host::TComponent*) { ++changes; });
+  data_->SetSkinFile("Z:" BRINDLE_SKINS_DIR "/dark.skn");
+  ASSERT_TRUE(form_test::PumpUntil([&] { return changes == 1; }));
+  form_test::Pump(100);
+  Watch(settled);
+  EXPECT_EQ(frame, 0);
+}
+
 TEST_F(PopupMenuTest, AnOpenMenuKeepsItsBackgroundAndPrintsTheSkinsFrameAroundTheSystemsItems) {
   const host::DibBitmap *before = nullptr, *found = nullptr, *none = nullptr;
   int background = -1, frame = -1, inside = -1, system_frame = 0;
