@@ -53,16 +53,16 @@ void ComposeComboPictures(SkinElements& e) {
   FillMagenta(strip, {0, 0, kCellWidth * n, kCellHeight});
   host::DibBitmap cell(kCellWidth, kCellHeight);
   const RECT button{kCellWidth - w, 0, kCellWidth, kCellHeight};
+  // Each frame is composed into the same two pictures, which keep their DCs.
+  host::DibBitmap edge(kCellWidth, kCellHeight), arrow(w, kCellHeight);
   for (int k = 1; k <= n; ++k) {
     FillMagenta(cell, {0, 0, kCellWidth, kCellHeight});
-    CopyKeyedFrame(cell, 0, 0,
-                   ComposeSkinElement({0, 0, kCellWidth, kCellHeight}, e.SunkEdge->Image, e.SunkEdge->Margins(), k, n,
-                                      false, Strip::Horizontal),
-                   1, 1, kMagenta);
-    CopyKeyedFrame(cell, button.left, 0,
-                   ComposeSkinElement(button, e.ComboButton->Image, e.ComboButton->Margins(), k,
-                                      e.ComboButton->FrameCount, false, Strip::Horizontal),
-                   1, 1, kSkinColourKey);
+    if (ComposeSkinElementInto(edge, {kCellWidth, kCellHeight}, e.SunkEdge->Image, e.SunkEdge->Margins(), k, n, false,
+                               Strip::Horizontal))
+      CopyKeyedFrame(cell, 0, 0, edge, 1, 1, kMagenta);
+    if (ComposeSkinElementInto(arrow, {w, kCellHeight}, e.ComboButton->Image, e.ComboButton->Margins(), k,
+                               e.ComboButton->FrameCount, false, Strip::Horizontal))
+      CopyKeyedFrame(cell, button.left, 0, arrow, 1, 1, kSkinColourKey);
     if (e.ExtraImages) CenterKeyedFrame(cell, button, e.ExtraImages->Image, k, e.ExtraImages->FrameCount);
     FillMagenta(cell, {2, 2, kCellWidth - 1 - w, kCellHeight - 3});
     CopyKeyedFrame(strip, kCellWidth * (k - 1), 0, cell, 1, 1, kMagenta);
