@@ -12,6 +12,7 @@
 #include "host/graphics/canvas.h"
 #include "host/graphics/graphic.h"
 #include "skin/data/skin_data.h"
+#include "skin/draw/bitmap_copy.h"
 #include "skin/draw/bitmap_effects.h"
 #include "skin/draw/parent_background.h"
 #include "skin/draw/skin_element.h"
@@ -50,16 +51,18 @@ void CopyBuffer(HDC dc, const RECT& rect, const host::DibBitmap& buffer) {
 
 }  // namespace
 
-void DrawGlyph(HDC dc, POINT at, int count, int index, const host::DibBitmap& glyphs) {
+void DrawGlyph(host::DibBitmap& target, POINT at, int count, int index, const host::DibBitmap& glyphs) {
   count = std::max(count, 1);
   const int width = glyphs.Width() / count, height = glyphs.Height();
   if (width <= 0 || height <= 0) return;
-  const int source = index > count ? 1 : index;
-  host::DibBitmap glyph(width, height);
-  BitBlt(glyph.Dc(), 0, 0, width, height, glyphs.Dc(), width * (source - 1), 0, SRCCOPY);
-  if (index == 2) GrayscaleBitmap(glyph);
-  const COLORREF key = glyph.Pixel(0, height - 1);
-  DrawTransparentBitmap(dc, {at.x, at.y, at.x + width, at.y + height}, glyph, key);
+  const int left = width * ((index > count ? 1 : index) - 1);
+  if (index != 2) {
+    CopyKeyedPart(target, at.x, at.y, glyphs, {left, 0, left + width, height}, glyphs.Pixel(left, height - 1));
+    return;
+  }
+  host::DibBitmap grey = CopyPart(glyphs, left, 0, width, height);
+  GrayscaleBitmap(grey);
+  CopyKeyedPart(target, at.x, at.y, grey, {0, 0, width, height}, grey.Pixel(0, height - 1));
 }
 
 // ---- TSkinButton ----
@@ -340,7 +343,7 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
     if (glyph && whole)
       Buffer.GetCanvas().Draw(l.glyph.x, l.glyph.y, *glyph);
     else if (glyph)
-      DrawGlyph(buffer, l.glyph, count, GlyphIndex(frame), *glyph);
+      DrawGlyph(Buffer, l.glyph, count, GlyphIndex(frame), *glyph);
     if (!Text.empty())
       DrawLabel(buffer, {l.text.x, l.text.y, l.text.x + l.text_size.cx, l.text.y + l.text_size.cy}, l.flags, true);
   });
@@ -471,7 +474,7 @@ void TSkinSpeedButton::PaintSpeed(HDC dc, const RECT& rect) {
       return;
     }
     const Layout l = Arrange(buffer, SizeOf(rect), g, Text, false, true);
-    DrawGlyph(buffer, l.glyph, count, GlyphIndex(frame), *glyph);
+    DrawGlyph(Buffer, l.glyph, count, GlyphIndex(frame), *glyph);
     DrawLabel(buffer, {l.text.x, l.text.y, l.text.x + l.text_size.cx, l.text.y + l.text_size.cy}, l.flags, false);
   });
 }

@@ -84,8 +84,8 @@ private:
   void PaintSpeed(HDC dc, const RECT& rect);
 };
 
-// Draws glyph `index` of a strip of `count` at (x, y), keyed on its
-// bottom-left pixel; glyph 2 (disabled) is greyed.
-void DrawGlyph(HDC dc, POINT at, int count, int index, const host::DibBitmap& glyphs);
+// Draws glyph `index` of a strip of `count` onto target at (x, y), keyed in
+// memory on its bottom-left pixel; glyph 2 (disabled) is greyed.
+void DrawGlyph(host::DibBitmap& target, POINT at, int count, int index, const host::DibBitmap& glyphs);
 
 }  // namespace skin

@@ -276,6 +276,9 @@ TEST_F(ControlsTest, AGlyphIsPlacedByMarginAndGreyedWhenDisabled) {
     const host::DibBitmap s = form_test::WindowShot(bit->Handle());
     return s.Pixel(29, 12) == RGB(255, 0, 0) && s.Pixel(44, 5) == RGB(255, 0, 0) && s.Pixel(28, 12) != RGB(255, 0, 0);
   }));
+  // The glyph's key pixel leaves the button's face showing.
+  EXPECT_NE(form_test::WindowShot(bit->Handle()).Pixel(29, 20), RGB(255, 255, 255));
+  EXPECT_EQ(form_test::WindowShot(bit->Handle()).Pixel(29, 20), form_test::WindowShot(bit->Handle()).Pixel(27, 20));
   bit->SetEnabled(false);  // one glyph only: the disabled look is glyph 1 in grey
   EXPECT_TRUE(PumpUntil([&] { return form_test::WindowShot(bit->Handle()).Pixel(36, 12) == RGB(85, 85, 85); }));
 }
