@@ -9,15 +9,14 @@ namespace skin {
 
 namespace {
 
-std::unique_ptr<host::DibBitmap>& Slot() noexcept {
-  static std::unique_ptr<host::DibBitmap> bitmap;
-  return bitmap;
-}
+// Constant-initialised, so destroyed after every static made at run time:
+// the manager, itself such a static, frees them from its destructor at exit.
+constinit std::unique_ptr<host::DibBitmap> scratch;
+constinit std::unique_ptr<host::DibBitmap> compose_scratch;
 
-std::unique_ptr<host::DibBitmap>& ComposeSlot() noexcept {
-  static std::unique_ptr<host::DibBitmap> bitmap;
-  return bitmap;
-}
+std::unique_ptr<host::DibBitmap>& Slot() noexcept { return scratch; }
+
+std::unique_ptr<host::DibBitmap>& ComposeSlot() noexcept { return compose_scratch; }
 
 // One pixel to begin with, so that its DC exists and keeps the stretching
 // mode through every later resize.
