@@ -1,6 +1,9 @@
 #include "host/graphics/dib_bitmap.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -32,6 +35,8 @@ Bitmap CreateDib(int width, int height, PixelFormat format, std::uint8_t*& bits)
 
 }  // namespace
 
+void DibBitmap::FreeMemory::operator()(std::uint8_t* p) const noexcept { std::free(p); }
+
 DibBitmap::DibBitmap() noexcept = default;
 
 DibBitmap::DibBitmap(int width, int height, PixelFormat format) : format_(format) {
@@ -40,7 +45,9 @@ DibBitmap::DibBitmap(int width, int height, PixelFormat format) : format_(format
 
 DibBitmap::DibBitmap(DibBitmap&& other) noexcept
     : bitmap_(std::move(other.bitmap_)),
+      memory_(std::move(other.memory_)),
       bits_(std::exchange(other.bits_, nullptr)),
+      written_(std::exchange(other.written_, false)),
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)),
       format_(other.format_),
@@ -56,7 +63,9 @@ DibBitmap& DibBitmap::operator=(DibBitmap&& other) noexcept {
     DetachFromDc();
     dc_.reset();
     bitmap_ = std::move(other.bitmap_);
+    memory_ = std::move(other.memory_);
     bits_ = std::exchange(other.bits_, nullptr);
+    written_ = std::exchange(other.written_, false);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     format_ = other.format_;
@@ -82,8 +91,9 @@ void DibBitmap::DetachFromDc() const noexcept {
 DibBitmap DibBitmap::Clone() const {
   DibBitmap copy(width_, height_, format_);
   if (!copy.Empty() && bits_) {
-    GdiFlush();
+    if (bitmap_) GdiFlush();
     std::memcpy(copy.bits_, bits_, static_cast<size_t>(Stride()) * static_cast<size_t>(height_));
+    copy.written_ = true;
   }
   copy.transparent_ = transparent_;
   copy.transparent_colour_ = transparent_colour_;
@@ -92,31 +102,57 @@ DibBitmap DibBitmap::Clone() const {
 
 int DibBitmap::Stride() const noexcept { return StrideFor(width_, format_); }
 
-void DibBitmap::Replace(Bitmap bitmap, std::uint8_t* bits, int width, int height, PixelFormat format) {
+DibBitmap::Pixels DibBitmap::Allocate(int width, int height, PixelFormat format) const {
+  Pixels pixels;
+  // Rows are addressed with int strides; a section could not be that wide either.
+  if (width <= 0 || height <= 0 || width > (INT_MAX - 31) / 32) return pixels;
+  // A bitmap GDI has had is a buffer that GDI will draw on again.
+  if (bitmap_ || dc_) {
+    pixels.section = CreateDib(width, height, format, pixels.bits);
+    return pixels;
+  }
+  const std::uint64_t bytes = static_cast<std::uint64_t>(StrideFor(width, format)) * static_cast<std::uint64_t>(height);
+  if (bytes > PTRDIFF_MAX) return pixels;
+  // Zeroed by the allocator: untouched pages of a large picture cost nothing.
+  pixels.memory.reset(static_cast<std::uint8_t*>(std::calloc(static_cast<size_t>(bytes), 1)));
+  pixels.bits = pixels.memory.get();
+  return pixels;
+}
+
+void DibBitmap::Replace(Pixels pixels, int width, int height, PixelFormat format) {
   if (dc_) {
-    if (bitmap) {
-      HGDIOBJ previous = SelectObject(dc_, bitmap);
+    if (pixels.section) {
+      HGDIOBJ previous = SelectObject(dc_, pixels.section);
       if (!dc_original_bitmap_) dc_original_bitmap_ = previous;
     } else {
       DetachFromDc();
     }
   }
-  bitmap_ = std::move(bitmap);
-  bits_ = bits;
-  width_ = bitmap_ ? width : 0;
-  height_ = bitmap_ ? height : 0;
+  bitmap_ = std::move(pixels.section);
+  memory_ = std::move(pixels.memory);
+  bits_ = pixels.bits;
+  written_ = false;
+  width_ = bits_ ? width : 0;
+  height_ = bits_ ? height : 0;
   format_ = format;
 }
 
-void DibBitmap::SetSize(int width, int height) {
-  if (width <= 0 || height <= 0) {
-    Replace(Bitmap(), nullptr, 0, 0, format_);
-    return;
-  }
+bool DibBitmap::ToSection() const noexcept {
+  if (bitmap_) return true;
+  if (!memory_) return false;
   std::uint8_t* bits = nullptr;
-  Bitmap bitmap = CreateDib(width, height, format_, bits);
-  Replace(std::move(bitmap), bits, width, height, format_);
+  Bitmap section = CreateDib(width_, height_, format_, bits);
+  if (!section) return false;
+  if (written_) std::memcpy(bits, memory_.get(), static_cast<size_t>(Stride()) * static_cast<size_t>(height_));
+  bitmap_ = std::move(section);
+  memory_.reset();
+  bits_ = bits;
+  return true;
 }
+
+HBITMAP DibBitmap::Handle() const noexcept { return ToSection() ? bitmap_.get() : nullptr; }
+
+void DibBitmap::SetSize(int width, int height) { Replace(Allocate(width, height, format_), width, height, format_); }
 
 void DibBitmap::SetFormat(PixelFormat format) {
   if (format == format_) return;
@@ -124,16 +160,15 @@ void DibBitmap::SetFormat(PixelFormat format) {
     format_ = format;
     return;
   }
-  std::uint8_t* bits = nullptr;
-  Bitmap bitmap = CreateDib(width_, height_, format, bits);
-  if (!bitmap) return;
-  GdiFlush();
+  Pixels pixels = Allocate(width_, height_, format);
+  if (!pixels.bits) return;
+  if (bitmap_) GdiFlush();
   const int from = BytesPerPixel();
   const int to = static_cast<int>(format) / 8;
   const int to_stride = StrideFor(width_, format);
   for (int y = 0; y < height_; ++y) {
     const std::uint8_t* s = bits_ + static_cast<size_t>(y) * Stride();
-    std::uint8_t* d = bits + static_cast<size_t>(y) * to_stride;
+    std::uint8_t* d = pixels.bits + static_cast<size_t>(y) * to_stride;
     for (int x = 0; x < width_; ++x, s += from, d += to) {
       d[0] = s[0];
       d[1] = s[1];
@@ -141,17 +176,20 @@ void DibBitmap::SetFormat(PixelFormat format) {
       if (to == 4) d[3] = 0;
     }
   }
-  Replace(std::move(bitmap), bits, width_, height_, format);
+  Replace(std::move(pixels), width_, height_, format);
+  written_ = true;
 }
 
 std::uint8_t* DibBitmap::ScanLine(int y) noexcept {
-  if (!bits_ || y < 0 || y >= height_) return nullptr;
-  GdiFlush();
-  return bits_ + static_cast<size_t>(y) * Stride();
+  std::uint8_t* row = const_cast<std::uint8_t*>(std::as_const(*this).ScanLine(y));
+  if (row) written_ = true;
+  return row;
 }
 
 const std::uint8_t* DibBitmap::ScanLine(int y) const noexcept {
-  return const_cast<DibBitmap*>(this)->ScanLine(y);
+  if (!bits_ || y < 0 || y >= height_) return nullptr;
+  if (bitmap_) GdiFlush();
+  return bits_ + static_cast<size_t>(y) * Stride();
 }
 
 COLORREF DibBitmap::Pixel(int x, int y) const noexcept {
@@ -171,7 +209,7 @@ void DibBitmap::SetPixel(int x, int y, COLORREF colour) noexcept {
 }
 
 HDC DibBitmap::Dc() const {
-  if (Empty()) return nullptr;
+  if (!ToSection()) return nullptr;
   if (!dc_) {
     dc_.reset(CreateCompatibleDC(nullptr));
     if (!dc_) return nullptr;
@@ -198,7 +236,7 @@ Bitmap DibBitmap::Mask(COLORREF key, int width, int height) const {
   std::vector<std::uint8_t> mono(static_cast<size_t>(mask_stride) * static_cast<size_t>(height), 0);
   const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
   const int bpp = BytesPerPixel();
-  GdiFlush();
+  if (bitmap_) GdiFlush();
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* p = bits_ + static_cast<size_t>(y) * Stride();
     std::uint8_t* m = mono.data() + static_cast<size_t>(y) * mask_stride;

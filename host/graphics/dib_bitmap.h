@@ -1,6 +1,12 @@
 #pragma once
 // A device-independent bitmap whose rows can be addressed directly, with a
 // canvas for GDI drawing and an optional transparent colour.
+//
+// The pixels live in plain memory until GDI first needs the picture (Handle,
+// Dc or GetCanvas), and in a DIB section from then on. Most skin pictures are
+// only ever read or copied in memory, and a DIB section costs a system object
+// and fresh pages. Pointers from ScanLine are valid until the next call of
+// Handle, Dc, GetCanvas, SetSize or SetFormat.
 #include <windows.h>
 
 #include <cstdint>
@@ -60,7 +66,8 @@ public:
   COLORREF Pixel(int x, int y) const noexcept;
   void SetPixel(int x, int y, COLORREF colour) noexcept;
 
-  HBITMAP Handle() const noexcept { return bitmap_.get(); }
+  // Null for an empty bitmap, or when the system has no room for the section.
+  HBITMAP Handle() const noexcept;
   // The memory DC the picture is selected into, created on first use; null
   // for an empty bitmap.
   HDC Dc() const;
@@ -79,11 +86,28 @@ public:
   Bitmap Mask(COLORREF key, int width, int height) const;
 
 private:
-  void Replace(Bitmap bitmap, std::uint8_t* bits, int width, int height, PixelFormat format);
+  // Pixels of one size and format: in memory, or in a section once GDI has
+  // had the picture.
+  struct FreeMemory {
+    void operator()(std::uint8_t* p) const noexcept;
+  };
+  using Memory = std::unique_ptr<std::uint8_t[], FreeMemory>;
+  struct Pixels {
+    Bitmap section;
+    Memory memory;
+    std::uint8_t* bits = nullptr;
+  };
+  Pixels Allocate(int width, int height, PixelFormat format) const;
+  void Replace(Pixels pixels, int width, int height, PixelFormat format);
+  // Moves the pixels into a section; false when there are none or no room.
+  bool ToSection() const noexcept;
   void DetachFromDc() const noexcept;
 
-  Bitmap bitmap_;
-  std::uint8_t* bits_ = nullptr;
+  mutable Bitmap bitmap_;
+  mutable Memory memory_;
+  mutable std::uint8_t* bits_ = nullptr;
+  // Memory still as allocated, all zero: a section needs no copy of it.
+  bool written_ = false;
   int width_ = 0;
   int height_ = 0;
   PixelFormat format_ = PixelFormat::Bits24;

@@ -434,18 +434,33 @@ TestSkin RichSkin() {
   return s;
 }
 
+// Pictures become GDI objects once something draws them with GDI, as a
+// window's paint would.
+void HandToGdi(const TSkinData& data) {
+  const skin::SkinElements& e = data.Elements();
+  for (const auto* border : {e.FrameLeft.get(), e.FrameTop.get(), e.Tabs.get(), e.ComboButton.get(), e.UpDownVert.get()})
+    ASSERT_NE(border->Image.Handle(), nullptr);
+  ASSERT_NE(e.SunkEdge->Image.Handle(), nullptr);
+  for (const auto& button : e.CaptionButtons) button->Image.Handle();
+}
+
 TEST_F(DefinitionResources, LoadingReplacingAndFreeingSkinsFreesEveryGdiObject) {
   const TestSkin rich = RichSkin();
   {
     TSkinData warm{nullptr};
     Load(warm, rich);
+    HandToGdi(warm);
   }
   const long before = drawtest::LiveGdiObjects();
   {
     TSkinData data{nullptr};
     Load(data, rich);
+    HandToGdi(data);
     const long loaded = drawtest::LiveGdiObjects();
-    for (int i = 0; i < 3; ++i) Load(data, rich);
+    for (int i = 0; i < 3; ++i) {
+      Load(data, rich);
+      HandToGdi(data);
+    }
     EXPECT_EQ(drawtest::LiveGdiObjects(), loaded) << "reloading the same skin keeps more objects";
     Load(data, TestSkin{"[Colours]\n"});
     EXPECT_LT(drawtest::LiveGdiObjects(), loaded);

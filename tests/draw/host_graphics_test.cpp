@@ -1,6 +1,7 @@
 // The host bitmap and canvas: rows, formats, masks and drawing objects.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <utility>
 
 #include "host/graphics/canvas.h"
@@ -106,6 +107,31 @@ TEST(DibBitmap, MovingHandsOverThePictureAndItsDc) {
   c = std::move(b);
   EXPECT_EQ(c.Pixel(2, 1), RGB(2, 1, 7));
   EXPECT_EQ(GetPixel(c.Dc(), 2, 1), RGB(2, 1, 7));
+}
+
+TEST(DibBitmap, PixelsWrittenInMemoryAreGdisOnceItAsksAndRowsFollowThem) {
+  auto b = drawtest::CodedPicture(5, 3);
+  ASSERT_NE(b.Handle(), nullptr);
+  EXPECT_EQ(GetPixel(b.Dc(), 4, 2), RGB(4, 2, 7));
+  b.GetCanvas().SetBrushColour(RGB(90, 80, 70));
+  b.GetCanvas().FillRect({0, 0, 1, 1});
+  EXPECT_EQ(b.Pixel(0, 0), RGB(90, 80, 70));
+  EXPECT_EQ(b.Pixel(3, 1), RGB(3, 1, 7));
+
+  DibBitmap black(3, 3, PixelFormat::Bits32);
+  EXPECT_EQ(GetPixel(black.Dc(), 2, 2), RGB(0, 0, 0));
+
+  // A copy of a picture GDI has had, and a converted one, start in memory again.
+  auto copy = b.Clone();
+  copy.SetFormat(PixelFormat::Bits32);
+  EXPECT_EQ(GetPixel(copy.Dc(), 0, 0), RGB(90, 80, 70));
+  EXPECT_EQ(GetPixel(copy.Dc(), 4, 2), RGB(4, 2, 7));
+}
+
+TEST(DibBitmap, AWidthWhoseRowsWouldOverflowGivesAnEmptyBitmap) {
+  EXPECT_TRUE(DibBitmap(INT_MAX, 1).Empty());
+  EXPECT_TRUE(DibBitmap(INT_MAX / 24, 1).Empty());
+  EXPECT_EQ(DibBitmap(INT_MAX, 1).Handle(), nullptr);
 }
 
 TEST(DibBitmap, MaskIsWhiteExactlyOnTheKeyColour) {
