@@ -333,14 +333,20 @@ void TMenu::Loaded() {
   if (!images_name_.empty() && Owner()) images_ = dynamic_cast<TImageList*>(Owner()->FindComponent(images_name_));
 }
 
+HFONT TMenu::ItemFont() {
+  if (!item_font_) {
+    const LOGFONTW font = MenuFontInfo();
+    item_font_.reset(CreateFontIndirectW(&font));
+  }
+  return item_font_;
+}
+
 // Every item of an opening menu is measured: one DC, its font selected once,
 // spares each measure a DC and a font selection.
 HDC TMenu::MeasureDc() {
   if (!measure_dc_) {
-    const LOGFONTW font = MenuFontInfo();
-    measure_font_.reset(CreateFontIndirectW(&font));
     measure_dc_.reset(CreateCompatibleDC(nullptr));
-    if (measure_dc_ && measure_font_) SelectObject(measure_dc_, measure_font_);
+    if (measure_dc_ && ItemFont()) SelectObject(measure_dc_, ItemFont());
   }
   return measure_dc_;
 }
@@ -362,9 +368,10 @@ bool TMenu::DrawItem(const DRAWITEMSTRUCT& d) {
   if (d.CtlType != ODT_MENU) return false;
   TMenuItem* item = items_->FindCommand(d.itemID);
   if (!item) return false;
+  // The saved state gives the menu's DC its own font back.
   const SavedDc saved(d.hDC);
+  if (HFONT font = ItemFont()) SelectObject(d.hDC, font);
   Canvas canvas(d.hDC);
-  canvas.SetFont(MenuFontInfo());
   const bool selected = (d.itemState & ODS_SELECTED) != 0;
   if (item->OnDrawItem)
     item->OnDrawItem(*item, canvas, d.rcItem, selected);

@@ -171,12 +171,14 @@ protected:
 
 private:
   friend class TMenuItem;
+  // The menu font, made once for every measure and paint of an item.
+  HFONT ItemFont();
   // A memory DC with the menu font selected, made at the first measure.
   HDC MeasureDc();
 
   std::unique_ptr<TMenuItem> items_;
   // Declared in this order so that the DC lets go of the font before it is freed.
-  Font measure_font_;
+  Font item_font_;
   MemoryDc measure_dc_;
   bool bar_;
   bool owner_draw_ = false;

@@ -61,15 +61,6 @@ std::unique_ptr<host::TMenuItem> TemporaryItem(HMENU menu, UINT id) {
 // Where the item's rectangle lies in the popup window: the client area's
 // offset (the menu frame on Windows; nothing where the client area is the
 // whole window, as under Wine).
-POINT ClientOffset(HDC dc) {
-  const HWND window = WindowFromDC(dc);
-  RECT frame;
-  if (!window || !GetWindowRect(window, &frame)) return {3, 3};
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  return {origin.x - frame.left, origin.y - frame.top};
-}
-
 // The system's check mark, a one-bit picture, in the given colour where its
 // bits are clear; everything else of the box is left alone.
 void DrawCheckMark(HDC dc, const RECT& box, COLORREF colour, bool radio) {
@@ -243,8 +234,9 @@ void TSkinForm::DrawMenuItem(host::TMessage& m) {
   const HMENU menu_handle = reinterpret_cast<HMENU>(record.hwndItem);
   if (TSkinManage* manager = TSkinManage::Instance()) manager->AssignPopupMenu(menu_handle);
   const bool selected = (record.itemState & ODS_SELECTED) != 0;
+  // Text is drawn on the item's bitmap, which has the menu font: the menu's
+  // own DC needs none.
   host::Canvas canvas(record.hDC);
-  canvas.SetFont(host::MenuFontInfo());
   if (FHostForm) {
     host::TMainMenu* menu = HostMenu();
     if (host::TMenuItem* item = menu ? menu->FindItem(record.itemID, host::TMenu::FindKind::Command) : nullptr) {
@@ -265,7 +257,7 @@ void TSkinForm::DrawMenuItem(host::TMessage& m) {
   m.Result = TRUE;
 }
 
-host::DibBitmap& TSkinForm::ItemBackground(HMENU menu, HDC target, const RECT& r) {
+host::DibBitmap& TSkinForm::ItemBackground(HMENU menu, const RECT& r) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (FItemBitmap.Width() != w || FItemBitmap.Height() != h) {
     FItemBitmap.SetSize(w, h);
@@ -275,7 +267,7 @@ host::DibBitmap& TSkinForm::ItemBackground(HMENU menu, HDC target, const RECT& r
   const TSkinManage* manager = TSkinManage::Instance();
   const TSkinPopupMenu* popup = manager ? manager->PopupFor(menu) : nullptr;
   if (popup && popup->Background) {
-    const POINT offset = ClientOffset(target);
+    const POINT offset = popup->ClientOffset;
     BitBlt(FItemBitmap.Dc(), 0, 0, w, h, popup->Background->Dc(), r.left + offset.x, r.top + offset.y, SRCCOPY);
   } else {
     FItemBitmap.GetCanvas().SetBrushColour(Rgb(FSkinData->Elements().Colours.Menu));
@@ -313,7 +305,7 @@ void TSkinForm::PaintItem(host::TMenuItem& item, host::Canvas& target, bool sele
   }
   if (item.Parent())
     if (TSkinManage* manager = TSkinManage::Instance()) manager->AssignPopupMenu(item.MenuHandle());
-  host::DibBitmap& bitmap = ItemBackground(item.MenuHandle(), target.Handle(), r);
+  host::DibBitmap& bitmap = ItemBackground(item.MenuHandle(), r);
   if (bitmap.Empty()) return;
   const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
   if (!item.IsLine()) {
@@ -328,7 +320,7 @@ void TSkinForm::PaintItem(host::TMenuItem& item, host::Canvas& target, bool sele
 
 void TSkinForm::PaintWin32Item(HMENU menu, host::TMenuItem& item, bool selected, const RECT& r, host::Canvas& target) {
   const auto& element = FSkinData->Elements().MenuItem;
-  host::DibBitmap& bitmap = ItemBackground(menu, target.Handle(), r);
+  host::DibBitmap& bitmap = ItemBackground(menu, r);
   if (bitmap.Empty()) return;
   const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
   if (element)

@@ -181,7 +181,7 @@ public:
   void PaintSeparator(host::Canvas& target, const RECT& rect);
   // The item's rectangle of the popup's background picture, or the menu
   // colour, in the item bitmap that every item paint reuses.
-  host::DibBitmap& ItemBackground(HMENU menu, HDC target, const RECT& rect);
+  host::DibBitmap& ItemBackground(HMENU menu, const RECT& rect);
   // Frame k of the menu-item picture on the item bitmap; the composed
   // pictures are kept, as the items of a menu share their size.
   void DrawItemFace(host::DibBitmap& bitmap, int k);

@@ -26,16 +26,26 @@ void PaintStrips(HDC dc, const host::DibBitmap& picture) {
   BitBlt(dc, w - kFrame, kFrame, kFrame, h - 2 * kFrame, src, w - kFrame, kFrame, SRCCOPY);
 }
 
-// Some systems (Wine) give a menu window no non-client area and draw the
-// menu's border in its client painting, over the strips the frame painting
-// put there; those strips are painted again after the client painting.
-bool FrameInClientArea(HWND window) {
+// How far the client area lies inside the window on each side.
+RECT ClientInsets(HWND window) {
   RECT outer{}, client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  return client.left - outer.left < kFrame || client.top - outer.top < kFrame || outer.right - client.right < kFrame ||
-         outer.bottom - client.bottom < kFrame;
+  return {client.left - outer.left, client.top - outer.top, outer.right - client.right, outer.bottom - client.bottom};
+}
+
+// Some systems (Wine) give a menu window no non-client area and draw the
+// menu's border in its client painting, over the strips the frame painting
+// put there; those strips are painted again after the client painting.
+bool FrameInClientArea(HWND window) {
+  const RECT in = ClientInsets(window);
+  return in.left < kFrame || in.top < kFrame || in.right < kFrame || in.bottom < kFrame;
+}
+
+bool HasNonClientArea(HWND window) {
+  const RECT in = ClientInsets(window);
+  return in.left > 0 || in.top > 0 || in.right > 0 || in.bottom > 0;
 }
 
 }  // namespace
@@ -62,6 +72,8 @@ bool TSkinPopupMenu::ComposeBackground() {
   const TDataSkinObject* element = elements.MenuBackground.get();
   if (!element || element->Image.Empty()) return false;
   Background = elements.MenuBackgrounds.At(*element, WindowSize(MenuWindow));
+  const RECT insets = ClientInsets(MenuWindow);
+  ClientOffset = {insets.left, insets.top};
   return Background != nullptr;
 }
 
@@ -78,7 +90,9 @@ LRESULT TSkinPopupMenu::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_NCPAINT:
       if (!ComposeBackground()) break;
-      PaintFrame();
+      // Without a non-client area every strip lies in the client area, and
+      // the client painting paints them.
+      if (HasNonClientArea(MenuWindow)) PaintFrame();
       return 0;
     case WM_PRINT:
       if (!wparam || !ComposeBackground()) break;

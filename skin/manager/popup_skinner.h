@@ -32,6 +32,9 @@ public:
   TSkinData* SkinData = nullptr;
   // Shared with every popup of the same size.
   std::shared_ptr<const host::DibBitmap> Background;
+  // Where the client area lies in the window, and so in Background: item
+  // rectangles are client coordinates. Kept with Background.
+  POINT ClientOffset{kFrameWidth, kFrameWidth};
   HMENU MenuHandle = nullptr;
 
 private:
