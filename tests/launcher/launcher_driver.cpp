@@ -152,6 +152,14 @@ HWND Launcher::WaitForForm(int timeout_ms) {
   return form_;
 }
 
+DWORD Launcher::Close() {
+  if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
+  form_ = nullptr;
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
 Launcher::~Launcher() {
   if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);

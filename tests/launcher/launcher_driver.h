@@ -41,6 +41,9 @@ public:
   Launcher& operator=(const Launcher&) = delete;
 
   HWND Form() const { return form_; }
+  // Closes the main window and gives the process's exit code; STILL_ACTIVE
+  // when it has not ended within 5 s.
+  DWORD Close();
   // Waits for the main window; null when it does not appear.
   HWND WaitForForm(int timeout_ms = 20000);
   HWND Button(int number) const;  // 1 Add, 2 Delete, 3 Clear, 4 Run

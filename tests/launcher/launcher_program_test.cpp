@@ -160,6 +160,14 @@ TEST_F(BehaviourTest, RunFollowsTheListWithinATick) {
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(launcher.Button(4)); }, 1000));
 }
 
+// Everything the skin made while the user worked is freed at exit, once.
+TEST_F(BehaviourTest, ClosingAfterWorkEndsTheProgramWithExitCodeZero) {
+  Launcher launcher(box, box.Path(L"maps"));
+  launcher.AddFiles(Maps(), L"\"a.bsp\" \"b.bsp\"");
+  ASSERT_EQ(launcher.Items().size(), 2u);
+  EXPECT_EQ(launcher.Close(), 0u);
+}
+
 TEST_F(BehaviourTest, DeleteRemovesTheSelectionAndNothingWithoutOne) {
   Launcher launcher(box, box.Path(L"maps"));
   launcher.AddFiles(Maps(), L"\"a.bsp\" \"b.bsp\"");
