@@ -86,12 +86,12 @@ public:
   Bitmap Mask(COLORREF key, int width, int height) const;
 
 private:
-  // Pixels of one size and format: in memory, or in a section once GDI has
-  // had the picture.
   struct FreeMemory {
     void operator()(std::uint8_t* p) const noexcept;
   };
   using Memory = std::unique_ptr<std::uint8_t[], FreeMemory>;
+  // Pixels of one size and format: in memory, or in a section once GDI has
+  // had the picture.
   struct Pixels {
     Bitmap section;
     Memory memory;
@@ -106,7 +106,8 @@ private:
   mutable Bitmap bitmap_;
   mutable Memory memory_;
   mutable std::uint8_t* bits_ = nullptr;
-  // Memory still as allocated, all zero: a section needs no copy of it.
+  // Whether the memory was written since it was allocated all zero: a
+  // section made from unwritten memory needs no copy of it.
   bool written_ = false;
   int width_ = 0;
   int height_ = 0;

@@ -14,10 +14,6 @@ namespace {
 constinit std::unique_ptr<host::DibBitmap> scratch;
 constinit std::unique_ptr<host::DibBitmap> compose_scratch;
 
-std::unique_ptr<host::DibBitmap>& Slot() noexcept { return scratch; }
-
-std::unique_ptr<host::DibBitmap>& ComposeSlot() noexcept { return compose_scratch; }
-
 // One pixel to begin with, so that its DC exists and keeps the stretching
 // mode through every later resize.
 std::unique_ptr<host::DibBitmap> NewScratch() {
@@ -29,10 +25,10 @@ std::unique_ptr<host::DibBitmap> NewScratch() {
 
 }  // namespace
 
-host::DibBitmap* ScratchBitmap() noexcept { return Slot().get(); }
+host::DibBitmap* ScratchBitmap() noexcept { return scratch.get(); }
 
 host::DibBitmap* ComposeScratch(int width, int height) {
-  host::DibBitmap* bitmap = ComposeSlot().get();
+  host::DibBitmap* bitmap = compose_scratch.get();
   if (!bitmap) return nullptr;
   // Growing only: a DIB section made anew costs more than the drawing.
   if (bitmap->Width() < width || bitmap->Height() < height) {
@@ -42,13 +38,13 @@ host::DibBitmap* ComposeScratch(int width, int height) {
 }
 
 void CreateScratchBitmap() {
-  if (!Slot()) Slot() = NewScratch();
-  if (!ComposeSlot()) ComposeSlot() = NewScratch();
+  if (!scratch) scratch = NewScratch();
+  if (!compose_scratch) compose_scratch = NewScratch();
 }
 
 void FreeScratchBitmap() noexcept {
-  Slot().reset();
-  ComposeSlot().reset();
+  scratch.reset();
+  compose_scratch.reset();
 }
 
 }  // namespace skin

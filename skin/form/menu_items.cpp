@@ -58,9 +58,6 @@ std::unique_ptr<host::TMenuItem> TemporaryItem(HMENU menu, UINT id) {
   return item;
 }
 
-// Where the item's rectangle lies in the popup window: the client area's
-// offset (the menu frame on Windows; nothing where the client area is the
-// whole window, as under Wine).
 // The system's check mark, a one-bit picture, in the given colour where its
 // bits are clear; everything else of the box is left alone.
 void DrawCheckMark(HDC dc, const RECT& box, COLORREF colour, bool radio) {
