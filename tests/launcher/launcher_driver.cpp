@@ -154,9 +154,14 @@ HWND Launcher::WaitForForm(int timeout_ms) {
 
 DWORD Launcher::Close() {
   if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
-  form_ = nullptr;
+  return ExitCode();
+}
+
+DWORD Launcher::ExitCode(int timeout_ms) {
   DWORD code = STILL_ACTIVE;
-  if (WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
+  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout_ms)) != WAIT_OBJECT_0) return code;
+  form_ = nullptr;
+  GetExitCodeProcess(process_.hProcess, &code);
   return code;
 }
 

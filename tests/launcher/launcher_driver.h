@@ -44,6 +44,9 @@ public:
   // Closes the main window and gives the process's exit code; STILL_ACTIVE
   // when it has not ended within 5 s.
   DWORD Close();
+  // The exit code once the process has ended; STILL_ACTIVE when it has not
+  // ended within the time.
+  DWORD ExitCode(int timeout_ms = 5000);
   // Waits for the main window; null when it does not appear.
   HWND WaitForForm(int timeout_ms = 20000);
   HWND Button(int number) const;  // 1 Add, 2 Delete, 3 Clear, 4 Run

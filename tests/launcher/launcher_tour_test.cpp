@@ -158,6 +158,11 @@ TEST_P(LauncherTour, AddScrollDeleteRunAndClear) {
   tour::Click(tour::Centre(tour::ScreenRect(launcher.Button(3))));
   EXPECT_TRUE(tour::WaitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 0; }));
   EXPECT_TRUE(tour::WaitUntil([&] { return !IsWindowEnabled(launcher.Button(4)); }));
+
+  step("Alt+F4 closes the window and the program ends cleanly");
+  tour::Focus(launcher.Form());
+  tour::Keys({VK_MENU, VK_F4});
+  EXPECT_EQ(launcher.ExitCode(), 0u);
 }
 
 // The file list of a new folder is made by the shell view long after the
