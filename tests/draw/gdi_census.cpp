@@ -7,8 +7,10 @@ namespace drawtest {
 
 namespace {
 
+// Never destroyed: the counted functions stay in place to the end of the
+// process, and statics destroyed at exit delete GDI objects too.
 std::set<HGDIOBJ>& Live() {
-  static std::set<HGDIOBJ> live;
+  static std::set<HGDIOBJ>& live = *new std::set<HGDIOBJ>;
   return live;
 }
 long stray = 0;
