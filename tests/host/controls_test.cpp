@@ -2,6 +2,8 @@
 // the window-procedure slot, and the timer.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "host/app/application.h"
 #include "host/controls/button.h"
 #include "host/controls/form.h"
@@ -148,6 +150,27 @@ TEST_F(ControlsTest, DestroyingAControlGivesTheWindowBackAndRemovesIt) {
   delete b;
   EXPECT_FALSE(IsWindow(wnd));
   EXPECT_TRUE(form->Controls().empty());
+}
+
+// Every message finds its object from the window; a window that goes first
+// takes the binding with it, and so does an object that goes first.
+TEST_F(ControlsTest, AWindowFindsItsObjectUntilEitherGoes) {
+  auto* a = new TButton(form);
+  auto* b = new TButton(form);
+  a->SetParent(form);
+  b->SetParent(form);
+  form->Handle();
+  const HWND wa = a->WindowHandle(), wb = b->WindowHandle();
+  EXPECT_EQ(TWinControl::FromHandle(wa), a);
+  TWinControl* seen_elsewhere = nullptr;
+  std::thread([&] { seen_elsewhere = TWinControl::FromHandle(wb); }).join();
+  EXPECT_EQ(seen_elsewhere, b) << "from another thread";
+  DestroyWindow(wa);
+  EXPECT_EQ(TWinControl::FromHandle(wa), nullptr);
+  EXPECT_FALSE(a->HandleAllocated());
+  delete b;
+  EXPECT_EQ(TWinControl::FromHandle(wb), nullptr);
+  delete a;
 }
 
 TEST_F(ControlsTest, FormShowRunsOnShowBeforeTheWindowAppears) {
