@@ -194,10 +194,13 @@ void Parts(skin::TSkinForm& f, const Figures& figures) {
   HDC window = GetWindowDC(f.FHandle);
   const double ncpaint = figures.ncpaint.subject.median;
   std::printf("Parts of a frame repaint (WM_NCPAINT, %.0f), microseconds per call and share:\n", ncpaint);
-  Part("compose left, right, bottom border", MicrosPerCall([&] {
-         f.ComposeBorder(1, f.FBorderLeft, h);
-         f.ComposeBorder(2, f.FBorderRight, h);
-         f.ComposeBorder(4, w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom);
+  // A size change composes the borders again, into the pictures they had.
+  host::DibBitmap room[] = {host::DibBitmap(f.FBorderLeft, h), host::DibBitmap(f.FBorderRight, h),
+                            host::DibBitmap(w, f.FBorderBottom)};
+  Part("compose left, right, bottom border, new size", MicrosPerCall([&] {
+         f.ComposeBorderInto(1, room[0], f.FBorderLeft, h);
+         f.ComposeBorderInto(2, room[1], f.FBorderRight, h);
+         f.ComposeBorderInto(4, room[2], w - f.FBorderLeft - f.FBorderRight, f.FBorderBottom);
        }), ncpaint);
   Part("  the same, kept from the last paint", MicrosPerCall([&] {
          f.PaintBorder(1, {0, 0, f.FBorderLeft, h}, f.FCaptionBitmap.Dc());

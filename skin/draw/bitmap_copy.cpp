@@ -1,6 +1,7 @@
 #include "skin/draw/bitmap_copy.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace skin {
 
@@ -24,6 +25,33 @@ host::DibBitmap CopyPart(const host::DibBitmap& source, int x, int y, int w, int
     for (int col = left; col < right; ++col, s += sp, d += 3) std::copy_n(s, 3, d);
   }
   return part;
+}
+
+namespace {
+
+bool Inside(const host::DibBitmap& b, int x, int y, int w, int h) {
+  return w > 0 && h > 0 && x >= 0 && y >= 0 && w <= b.Width() - x && h <= b.Height() - y;
+}
+
+}  // namespace
+
+void CopyPartTo(const host::DibBitmap& source, int x, int y, int w, int h, host::DibBitmap& destination, int dx,
+                int dy) {
+  if (source.Format() != destination.Format() || !Inside(source, x, y, w, h) || !Inside(destination, dx, dy, w, h))
+    return;
+  const int bpp = source.BytesPerPixel();
+  for (int row = 0; row < h; ++row)
+    std::memmove(destination.ScanLine(dy + row) + dx * bpp, source.ScanLine(y + row) + x * bpp,
+                 static_cast<std::size_t>(w) * bpp);
+}
+
+bool SamePart(const host::DibBitmap& a, int x, int y, const host::DibBitmap& b, int w, int h) {
+  if (a.Format() != b.Format() || !Inside(a, x, y, w, h) || !Inside(b, 0, 0, w, h)) return false;
+  const int bpp = a.BytesPerPixel();
+  for (int row = 0; row < h; ++row)
+    if (std::memcmp(a.ScanLine(y + row) + x * bpp, b.ScanLine(row), static_cast<std::size_t>(w) * bpp) != 0)
+      return false;
+  return true;
 }
 
 }  // namespace skin

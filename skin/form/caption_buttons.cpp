@@ -154,7 +154,7 @@ void TSkinForm::PaintButtons(host::DibBitmap& caption) {
     // Buttons of the menu bar are drawn with the bar.
     if (!ButtonVisible(i) || d.Image.Empty() || d.Visibility == 100) continue;
     if (ShowsIcon(d)) {
-      DrawIcon(caption.Dc(), button.Bounds);
+      PaintIcon(caption, button.Bounds);
       continue;
     }
     const int k = (FActive || d.FrameCount < 4) ? 1 : 4;

@@ -48,7 +48,7 @@ void TSkinForm::PaintCaptionText(host::Canvas& canvas, const RECT& caption) {
   const TDataSkinTitle& title = *FSkinData->Elements().Title;
   const SkinColours& colours = FSkinData->Elements().Colours;
 
-  const bool wide = FUnicode || GetClassNameText(FHandle).find(".UnicodeClass") != std::string::npos;
+  const bool wide = FUnicode || FClassName.find(".UnicodeClass") != std::string::npos;
   std::wstring text = L"  " + (wide ? GetWindowTextWide(FHandle) : NarrowWindowText(FHandle)) + L" ";
   if (Blank(text) && FHostForm) text = L"  " + host::Widen(FHostForm->Caption()) + L" ";
 

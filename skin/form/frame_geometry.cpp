@@ -21,6 +21,8 @@ const TDataSkinBorder& Border(const TSkinData& data, int index) {
 
 int PerFrame(int size, int frames) { return frames > 0 ? size / frames : size; }
 
+Strip BorderStrip(int index) { return index >= 3 ? Strip::Vertical : Strip::Horizontal; }
+
 }  // namespace
 
 void TSkinForm::ReadFrameMetrics() {
@@ -66,23 +68,14 @@ int TSkinForm::BorderFrame(int index) const {
 
 host::DibBitmap TSkinForm::ComposeBorder(int index, int width, int height) const {
   const TDataSkinBorder& b = Border(*FSkinData, index);
-  const Strip strip = index >= 3 ? Strip::Vertical : Strip::Horizontal;
   return ComposeSkinElement(RECT{0, 0, width, height}, b.Image, b.Margins(), BorderFrame(index), b.FrameCount,
-                            b.Tile != 1, strip);
+                            b.Tile != 1, BorderStrip(index));
 }
 
-void TSkinForm::PaintBorder(int index, const RECT& rect, HDC dc) {
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  if (width < 0 || height < 0) return;
-  // A frame repaint at an unchanged size and activation shows the same pictures again.
-  BorderPicture& kept = FBorderPictures[index - 1];
-  const int k = BorderFrame(index);
-  if (kept.k != k || kept.picture.Width() != width || kept.picture.Height() != height) {
-    kept.picture = ComposeBorder(index, width, height);
-    kept.k = k;
-  }
-  if (kept.picture.Empty()) return;
-  BitBlt(dc, rect.left, rect.top, width, height, kept.picture.Dc(), 0, 0, SRCCOPY);
+bool TSkinForm::ComposeBorderInto(int index, host::DibBitmap& target, int width, int height) const {
+  const TDataSkinBorder& b = Border(*FSkinData, index);
+  return ComposeSkinElementInto(target, SIZE{width, height}, b.Image, b.Margins(), BorderFrame(index), b.FrameCount,
+                                b.Tile != 1, BorderStrip(index));
 }
 
 host::Region TSkinForm::ScannedBorder(int index, const RECT& r) const {

@@ -1,10 +1,13 @@
 // Painting the skinned non-client area: the borders, the caption bar composed
 // off-screen (element, text, buttons) and copied in one go, the window icon.
+#include <algorithm>
+#include <climits>
 #include <exception>
 #include <optional>
 
 #include "host/graphics/canvas.h"
 #include "skin/data/skin_data.h"
+#include "skin/draw/bitmap_copy.h"
 #include "skin/draw/scratch_bitmap.h"
 #include "skin/draw/transparent.h"
 #include "skin/form/skin_form.h"
@@ -22,6 +25,19 @@ host::Icon SizedIcon(HICON icon, int size) {
 // Resizing only when needed keeps the bitmap's DC and canvas between paints.
 void EnsureSize(host::DibBitmap& bitmap, int width, int height) {
   if (bitmap.Width() != width || bitmap.Height() != height) bitmap.SetSize(width, height);
+}
+
+// Room for width x height in a bitmap that only grows, along its length
+// (down when `vertical`) a step at a time: a window resized step by step
+// reuses its frame pictures instead of taking new ones, and fresh pages, at
+// every step.
+void EnsureRoom(host::DibBitmap& bitmap, int width, int height, bool vertical) {
+  constexpr int kStep = 256;
+  if (bitmap.Width() >= width && bitmap.Height() >= height) return;
+  int w = std::max(width, bitmap.Width()), h = std::max(height, bitmap.Height());
+  int& length = vertical ? h : w;
+  if (length <= INT_MAX - kStep) length = (length + kStep - 1) / kStep * kStep;
+  bitmap.SetSize(w, h);
 }
 
 }  // namespace
@@ -59,29 +75,59 @@ void TSkinForm::PaintFrame(HDC dc) {
   FHotObject = nullptr;
 }
 
+void TSkinForm::PaintBorder(int index, const RECT& rect, HDC dc) {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  // A frame repaint at an unchanged size and activation shows the same picture again.
+  BorderPicture& kept = FBorderPictures[index - 1];
+  const int k = BorderFrame(index);
+  if (kept.k != k || kept.width != width || kept.height != height) {
+    EnsureRoom(kept.picture, width, height, index <= 2);
+    const bool composed = ComposeBorderInto(index, kept.picture, width, height);
+    kept.k = composed ? k : 0;
+    kept.width = composed ? width : 0;
+    kept.height = composed ? height : 0;
+  }
+  if (kept.k == 0) return;
+  BitBlt(dc, rect.left, rect.top, width, height, kept.picture.Dc(), 0, 0, SRCCOPY);
+}
+
+void TSkinForm::CopyCaptionCorner(int index, int x, HDC window) {
+  const BorderPicture& side = FBorderPictures[index - 1];
+  const int width = index == 1 ? FBorderLeft : FBorderRight;
+  // The side border as just painted; the window itself when it had none.
+  if (side.k != 0 && side.width == width && side.height == FHeight)
+    BitBlt(FCaptionBitmap.Dc(), x, 0, width, std::min(FBorderTop, FHeight), side.picture.Dc(), 0, 0, SRCCOPY);
+  else
+    BitBlt(FCaptionBitmap.Dc(), x, 0, width, FBorderTop, window, x, 0, SRCCOPY);
+}
+
 void TSkinForm::PaintCaption(HDC dc) {
   RECT caption;
+  const int height = FWindowState == TWindowState::Minimized ? FHeight : FBorderTop;
+  if (FWidth <= 0 || height <= 0) return;
+  EnsureRoom(FCaptionBitmap, FWidth, height, false);
+  if (FCaptionBitmap.Empty()) return;
   if (FWindowState == TWindowState::Minimized) {
-    EnsureSize(FCaptionBitmap, FWidth, FHeight);
     const RECT all{0, 0, FWidth, FHeight};
     FillRect(FCaptionBitmap.Dc(), &all, FSkinData->Elements().ButtonFaceBrush);
     caption = {0, 0, FWidth, FBorderTop};
   } else {
-    EnsureSize(FCaptionBitmap, FWidth, FBorderTop);
-    BitBlt(FCaptionBitmap.Dc(), 0, 0, FWidth, FBorderTop, dc, 0, 0, SRCCOPY);
+    CopyCaptionCorner(1, 0, dc);
+    CopyCaptionCorner(2, FWidth - FBorderRight, dc);
     caption = {FBorderLeft, 0, FWidth - FBorderRight, FBorderTop};
   }
-  if (FCaptionBitmap.Empty()) return;
   PaintBorder(3, caption, FCaptionBitmap.Dc());
   host::Canvas& canvas = FCaptionBitmap.GetCanvas();
   PaintCaptionText(canvas, caption);
   LayoutButtons();
   PaintButtons(FCaptionBitmap);
-  BitBlt(dc, 0, 0, FCaptionBitmap.Width(), FCaptionBitmap.Height(), FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, FWidth, height, FCaptionBitmap.Dc(), 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
 }
 
 void TSkinForm::RefreshIcon() {
+  FIconPicture = {};
   FIconSize = GetSystemMetrics(SM_CXSMICON);
   const RECT all{0, 0, FIconSize, GetSystemMetrics(SM_CYSMICON)};
   const bool resized = FIconBitmap.Width() != all.right || FIconBitmap.Height() != all.bottom;
@@ -102,6 +148,31 @@ void TSkinForm::DrawIcon(HDC dc, const RECT& rect) {
     DrawIconEx(dc, rect.left, rect.top, FIconCopy ? FIconCopy.get() : FIcon, FIconSize, FIconSize, 0, nullptr, DI_NORMAL);
   else
     DrawTransparentBitmap(dc, rect, FIconBitmap, kSkinColourKey);
+}
+
+// The system draws an icon in some 200 µs under Wine: the icon drawn over the
+// same pixels again is the drawing kept from the last time.
+void TSkinForm::PaintIcon(host::DibBitmap& caption, const RECT& rect) {
+  RECT at{};
+  const RECT icon{rect.left, rect.top, rect.left + FIconSize, rect.top + FIconSize};
+  const RECT picture{0, 0, caption.Width(), caption.Height()};
+  UnionRect(&at, &rect, &icon);
+  IntersectRect(&at, &at, &picture);
+  const int w = at.right - at.left, h = at.bottom - at.top;
+  IconPicture& kept = FIconPicture;
+  if (EqualRect(&kept.at, &at) && SamePart(caption, at.left, at.top, kept.under, w, h)) {
+    CopyPartTo(kept.drawn, 0, 0, w, h, caption, at.left, at.top);
+    return;
+  }
+  const auto part = [&] {
+    host::DibBitmap copy(w, h, caption.Format());
+    CopyPartTo(caption, at.left, at.top, w, h, copy, 0, 0);
+    return copy;
+  };
+  kept.under = part();
+  DrawIcon(caption.Dc(), rect);
+  kept.drawn = part();
+  kept.at = at;
 }
 
 void TSkinForm::HandleNcPaint(host::TMessage& m) {

@@ -118,15 +118,22 @@ public:
   const BorderProfile* Profile(int index, int across);
   void PaintFrame(HDC dc = nullptr);
   void PaintCaption(HDC dc);
+  // The top end of side border 1 or 2 into the caption picture at x.
+  void CopyCaptionCorner(int index, int x, HDC window);
   // One frame element (1 left, 2 right, 3 top, 4 bottom) composed at the size
   // of rect and copied to the DC at its top-left.
   void PaintBorder(int index, const RECT& rect, HDC dc);
   // The element's picture at the given size, active or inactive frame.
   host::DibBitmap ComposeBorder(int index, int width, int height) const;
+  // The same into the top-left of `target`, which is at least that large.
+  bool ComposeBorderInto(int index, host::DibBitmap& target, int width, int height) const;
   // The frame the element shows now: 2 for an inactive window when it has two.
   int BorderFrame(int index) const;
   void RefreshIcon();
   void DrawIcon(HDC dc, const RECT& rect);
+  // DrawIcon onto the caption picture, from the last drawing when the
+  // pixels it covers are the same again.
+  void PaintIcon(host::DibBitmap& caption, const RECT& rect);
   void PaintCaptionText(host::Canvas& canvas, const RECT& caption);
 
   // Caption buttons.
@@ -318,12 +325,20 @@ private:
     std::optional<BorderProfile> profile;
   };
   std::vector<ProfileSlot> FBorderProfiles;
-  // The last picture painted of each frame element, by size and frame.
+  // The last picture painted of each frame element, by size and frame (0:
+  // none), in the top-left of a bitmap that may be larger.
   struct BorderPicture {
-    int k = 0;
+    int k = 0, width = 0, height = 0;
     host::DibBitmap picture;
   };
   BorderPicture FBorderPictures[4];
+  // The icon's last drawing on the caption picture (at `at`, window
+  // coordinates) and the pixels it covered, until the icon is read again.
+  struct IconPicture {
+    RECT at{};
+    host::DibBitmap under, drawn;
+  };
+  IconPicture FIconPicture;
 };
 
 }  // namespace skin

@@ -133,6 +133,30 @@ TEST(CopyBitmap, APartIsCutTo24BitsAndLeavesBlackOutsideTheSource) {
   EXPECT_TRUE(skin::CopyPart(source, 0, 0, 0, 3).Empty());
 }
 
+// Parts copied and compared in memory: only inside both pictures and only
+// between pictures of one format.
+TEST(CopyBitmap, PartsAreCopiedAndComparedOnlyInsideBothPicturesOfOneFormat) {
+  const auto source = CodedPicture(9, 4, PixelFormat::Bits32);
+  host::DibBitmap target(5, 5, PixelFormat::Bits32);
+  skin::CopyPartTo(source, 6, 1, 3, 2, target, 1, 2);
+  EXPECT_EQ(target.Pixel(1, 2), RGB(6, 1, 7));
+  EXPECT_EQ(target.Pixel(3, 3), RGB(8, 2, 7));
+  EXPECT_EQ(target.Pixel(0, 2), RGB(0, 0, 0));
+  EXPECT_FALSE(skin::SamePart(target, 1, 2, skin::CopyPart(source, 6, 1, 3, 2), 3, 2)) << "24 against 32 bits";
+  host::DibBitmap back(3, 2, PixelFormat::Bits32);
+  skin::CopyPartTo(target, 1, 2, 3, 2, back, 0, 0);
+  EXPECT_TRUE(skin::SamePart(source, 6, 1, back, 3, 2));
+  EXPECT_FALSE(skin::SamePart(source, 5, 1, back, 3, 2));
+  EXPECT_FALSE(skin::SamePart(source, 7, 1, back, 3, 2)) << "past the right edge";
+  EXPECT_FALSE(skin::SamePart(source, 6, 1, back, 4, 2)) << "larger than the kept part";
+  const host::DibBitmap before = target.Clone();
+  for (const POINT at : {POINT{-1, 0}, POINT{7, 0}, POINT{0, 3}})
+    skin::CopyPartTo(source, at.x, at.y, 3, 2, target, 0, 0);
+  skin::CopyPartTo(source, 0, 0, 3, 2, target, 3, 0);
+  skin::CopyPartTo(skin::CopyPart(source, 0, 0, 3, 2), 0, 0, 3, 2, target, 0, 0);
+  EXPECT_TRUE(skin::SamePart(target, 0, 0, before, 5, 5)) << "nothing copied from or to outside, or across formats";
+}
+
 TEST(CopyBitmap, TakesSizeFormatAndPixels) {
   const auto source = CodedPicture(9, 4, PixelFormat::Bits32);
   host::DibBitmap copy(2, 2);

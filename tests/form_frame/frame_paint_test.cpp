@@ -3,8 +3,11 @@
 // text changes.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "frame_fixture.h"
 #include "host/gdi/handles.h"
+#include "skin/draw/bitmap_copy.h"
 #include "skin/draw/scratch_bitmap.h"
 
 using namespace frame_test;
@@ -84,17 +87,19 @@ int StaleCutAwayPixels(HWND window, COLORREF behind) {
 }
 
 // A resize paints the frame at the new size once, and the pixels the new
-// region cuts away, which the old frame covered, show what lies behind.
+// region cuts away, which the old frame covered, show what lies behind. The
+// steps grow the window past the room its frame pictures had, and shrink it
+// far inside the room they have then.
 TEST_F(FramePaint, AResizedWindowShowsItsWholeFrameAndWhatLiesBehindItsCutAwayPixels) {
   constexpr COLORREF kBehind = RGB(0, 160, 0);
-  const HWND behind = SolidWindow({20, 20, 560, 420}, kBehind);
+  const HWND behind = SolidWindow({20, 20, 900, 700}, kBehind);
   UseSkin(FrameSkin().Package());
   auto form = MakeForm(40, 40, 300, 160);
   form->SetCaption("");
   skin::TSkinForm* f = Show(*form);
   ASSERT_TRUE(f && f->FHasRegion);
   const RECT start = form_test::WindowRect(f->FHandle);
-  for (const SIZE step : {SIZE{57, 23}, SIZE{-90, -61}, SIZE{11, 0}}) {
+  for (const SIZE step : {SIZE{57, 23}, SIZE{300, 200}, SIZE{-390, -261}, SIZE{11, 0}}) {
     const RECT r = form_test::WindowRect(f->FHandle);
     SetWindowPos(f->FHandle, nullptr, 0, 0, r.right - r.left + step.cx, r.bottom - r.top + step.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -143,6 +148,52 @@ TEST_F(FramePaint, TheDefaultSkinFramesAWindowOutsideItsCaptionTextAndButtons) {
   ASSERT_TRUE(PumpUntil([&] { return !f->FActive; }));
   Pump(30);
   ExpectFrame(*f, Data(), 2, CaptionCover(*f));
+}
+
+// The screen under the caption icon against frame k of the caption element
+// with the window's icon drawn over it by the system.
+void ExpectIcon(const skin::TSkinForm& f, const skin::TSkinData& data, int k) {
+  const auto button = std::find_if(f.FButtons.begin(), f.FButtons.end(), [](const auto& b) {
+    return b->Visible && (b->Descriptor.Action == 3 || b->Descriptor.Action == 11);
+  });
+  ASSERT_NE(button, f.FButtons.end()) << "the skin shows the icon";
+  const RECT r = form_test::WindowRect(f.FHandle);
+  const int l = f.FBorderLeft;
+  host::DibBitmap expected = Expected(data, 3, k, r.right - r.left - l - f.FBorderRight, f.FBorderTop);
+  expected.SetFormat(host::PixelFormat::Bits32);
+  const RECT& at = (*button)->Bounds;
+  DrawIconEx(expected.Dc(), at.left - l, at.top, f.FIconCopy.get(), f.FIconSize, f.FIconSize, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  host::DibBitmap icon(f.FIconSize, f.FIconSize, host::PixelFormat::Bits32);
+  skin::CopyPartTo(expected, at.left - l, at.top, f.FIconSize, f.FIconSize, icon, 0, 0);
+  EXPECT_TRUE(Same(Compare(Grab(r), at.left, at.top, icon))) << "frame " << k;
+}
+
+// The icon is drawn over what the caption shows under it now: after the
+// window went inactive and active again, and after its icon changed.
+TEST_F(FramePaint, TheCaptionIconShowsOverTheCaptionUnderIt) {
+  auto form = MakeForm(60, 50, 420, 240);
+  skin::TSkinForm* f = Show(*form);
+  ASSERT_TRUE(f);
+  SendMessageW(f->FHandle, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
+  Pump(30);
+  ExpectIcon(*f, Data(), 1);
+  auto other = MakeForm(560, 400, 200, 100);
+  Show(*other);
+  ASSERT_TRUE(PumpUntil([&] { return !f->FActive; }));
+  Pump(30);
+  ExpectIcon(*f, Data(), 2);
+  SetForegroundWindow(f->FHandle);
+  ASSERT_TRUE(PumpUntil([&] { return f->FActive; }));
+  RedrawWindow(f->FHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(30);
+  ExpectIcon(*f, Data(), 1);
+  const HICON warning = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING));
+  SendMessageW(f->FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(warning));
+  Pump(30);
+  EXPECT_EQ(f->FIcon, warning);
+  ExpectIcon(*f, Data(), 1);
 }
 
 TEST_F(FramePaint, AMinimisedWindowIsAButtonFaceBlockUnderTheCaptionElement) {
