@@ -59,8 +59,8 @@ struct AdaptiveTree {
   using Count = std::uint32_t;
   using Node = std::int32_t;
 
-  // + sentinel, and as many again as a scan of four at a time reads past it.
-  static constexpr int kScanPad = 3;
+  // + sentinel, and as many again as a scan of eight at a time reads past it.
+  static constexpr int kScanPad = 7;
   std::array<Count, T + 1 + kScanPad> freq;
   std::array<Node, T + N_CHAR> prnt;
   std::array<Node, T> son;
@@ -162,14 +162,17 @@ private:
 
   // The first node from `from` on whose count is k or more; the counts rise
   // along the nodes and the sentinel stops the scan. Runs of equal counts
-  // are long, so four are compared at a time where the processor can.
+  // are long, so eight are compared at a time where the processor can.
   int FirstNotBelow(int from, unsigned k) const {
 #if defined(__SSE2__)
     const __m128i key = _mm_set1_epi32(static_cast<int>(k));
-    for (int l = from;; l += 4) {
-      const __m128i counts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[static_cast<std::size_t>(l)]));
-      const unsigned below = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(key, counts))));
-      if (below != 0xFu) return l + __builtin_ctz(~below);
+    const auto below = [&](int at) {
+      const __m128i counts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[static_cast<std::size_t>(at)]));
+      return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(key, counts))));
+    };
+    for (int l = from;; l += 8) {
+      const unsigned mask = below(l) | below(l + 4) << 4;
+      if (mask != 0xFFu) return l + __builtin_ctz(~mask);
     }
 #else
     int l = from;
